@@ -1,0 +1,1 @@
+#include "ui/line_sink.h"

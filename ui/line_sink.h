@@ -1,0 +1,2 @@
+// WindowLineSink: the window's AddressLineSink.
+#pragma once
