@@ -100,10 +100,11 @@ TEST(HexRoundTripTest, BoundaryValuesReadBack) {
     ExpectRoundTrip(v);
   }
   for (int bit = 0; bit < 64; ++bit) {
-    const auto v = static_cast<std::int64_t>(std::uint64_t{1} << bit);
-    ExpectRoundTrip(v);
-    ExpectRoundTrip(v - 1);
-    ExpectRoundTrip(v + 1);
+    // Neighbours in unsigned arithmetic, so that 2^63 - 1 wraps instead of overflowing.
+    const std::uint64_t v = std::uint64_t{1} << bit;
+    ExpectRoundTrip(static_cast<std::int64_t>(v));
+    ExpectRoundTrip(static_cast<std::int64_t>(v - 1));
+    ExpectRoundTrip(static_cast<std::int64_t>(v + 1));
   }
 }
 
