@@ -2,6 +2,7 @@
 // that writes the same lines with snprintf into a reserved buffer. Prints the
 // ratio of the two median CPU times at the end.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -61,6 +62,9 @@ BENCHMARK(BM_SnprintfFloor)->Repetitions(15)->ReportAggregatesOnly(true);
 // Keeps the median CPU time of each benchmark while reporting as usual.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
+  // Colours only on a terminal, so that a saved report reads plainly.
+  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
