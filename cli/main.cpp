@@ -1,5 +1,6 @@
 // macrange-cli: the address range generator on the command line.
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -47,6 +48,9 @@ int Generate(const macrange::cli::Arguments& args) {
 
 int main(int argc, char** argv) {
   using macrange::cli::Action;
+  // A reader that went away is a failed write, reported with status 74 like
+  // any other, rather than a silent death by signal.
+  std::signal(SIGPIPE, SIG_IGN);
   const macrange::cli::Arguments args = macrange::cli::ParseArguments(argc, argv);
   switch (args.action) {
     case Action::kHelp:

@@ -1,6 +1,7 @@
 // Runs macrange-cli as a process and checks its output bytes and exit status.
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,16 +22,23 @@ struct Outcome {
   std::string err;
 };
 
-// Runs the program with args as given, byte for byte (no shell). stdout goes
-// to a pipe, or to stdout_path when one is given.
-Outcome RunCli(const std::vector<std::string>& args, const char* stdout_path = nullptr) {
+enum class Stdout { kPipe, kDevFull, kPipeWithoutReader };
+
+// Runs the program with args as given, byte for byte (no shell), and collects
+// what it writes to stdout (unless that goes elsewhere) and stderr.
+Outcome RunCli(const std::vector<std::string>& args, Stdout stdout_to = Stdout::kPipe) {
   int out_pipe[2];
   int err_pipe[2];
   if (pipe(out_pipe) != 0 || pipe(err_pipe) != 0) return {};
+  if (stdout_to == Stdout::kPipeWithoutReader) {
+    // Nobody will read: the child's first write meets a closed pipe.
+    close(out_pipe[0]);
+    out_pipe[0] = open("/dev/null", O_RDONLY);
+  }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  if (stdout_path != nullptr) {
-    posix_spawn_file_actions_addopen(&actions, 1, stdout_path, O_WRONLY, 0);
+  if (stdout_to == Stdout::kDevFull) {
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/full", O_WRONLY, 0);
   } else {
     posix_spawn_file_actions_adddup2(&actions, out_pipe[1], 1);
   }
@@ -44,8 +52,18 @@ Outcome RunCli(const std::vector<std::string>& args, const char* stdout_path = n
   std::vector<std::string> copies = args;
   for (std::string& a : copies) argv.push_back(a.data());
   argv.push_back(nullptr);
+  // The child starts with SIGPIPE at its default, whatever the runner ignores.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t default_signals;
+  sigemptyset(&default_signals);
+  sigaddset(&default_signals, SIGPIPE);
+  posix_spawnattr_setsigdefault(&attributes, &default_signals);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned =
+      posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   close(out_pipe[1]);
   close(err_pipe[1]);
@@ -186,9 +204,11 @@ TEST(CliTest, HelpAndVersion) {
 }
 
 TEST(CliTest, FailedWriteIsNotReportedAsSuccess) {
-  const Outcome o = RunCli({"AA:BB:CC:DD:EE:FE", "AA:BB:CC:DD:EF:01"}, "/dev/full");
-  EXPECT_EQ(o.status, 74);
-  EXPECT_NE(o.err.find("cannot write to standard output"), std::string::npos) << o.err;
+  for (Stdout to : {Stdout::kDevFull, Stdout::kPipeWithoutReader}) {
+    const Outcome o = RunCli({"AA:BB:CC:DD:EE:FE", "AA:BB:CC:DD:EF:01"}, to);
+    EXPECT_EQ(o.status, 74);
+    EXPECT_NE(o.err.find("cannot write to standard output"), std::string::npos) << o.err;
+  }
 }
 
 }  // namespace
