@@ -28,6 +28,13 @@ HWND MainWindowHandle();
 // One of the controls of MainWindow, or null when the window does not exist.
 HWND MainWindowControl(int id);
 
+// The control that the focus goes to from `from` with Tab (backward false)
+// or Shift+Tab (backward true) along the focus cycle 编辑框1, 按钮1, 按钮2,
+// 编辑框2, 编辑框3, skipping controls that are hidden, disabled or no tab
+// stops. From a window outside the cycle, Tab goes to the first and Shift+Tab
+// to the last. Null when no control can take the focus.
+HWND NextFocusControl(HWND from, bool backward);
+
 // The window's keyboard handling (Tab, Shift+Tab, Enter, Esc), looked at for
 // every message before it is translated. Returns true when it consumed msg.
 bool HandleMainWindowKey(const MSG& msg);
