@@ -38,25 +38,30 @@ using test::MessageBoxWatcher;
 
 struct Found {
   DWORD process;
+  bool (*match)(HWND);
   HWND window;
 };
 
-// MainWindow as another thread sees it: the visible top-level window of this
-// process that holds the output box.
-HWND FindShownMainWindow() {
-  Found found{GetCurrentProcessId(), nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* f = reinterpret_cast<Found*>(param);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process != f->process || !IsWindowVisible(window)) return TRUE;
-        if (!GetDlgItem(window, kIdOutputBox)) return TRUE;
-        f->window = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+  auto* f = reinterpret_cast<Found*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != f->process || !IsWindowVisible(window) || !f->match(window)) return TRUE;
+  f->window = window;
+  return FALSE;
+}
+
+// A visible top-level window of this process for which match holds. Allocates
+// nothing, so it serves where operator new refuses everything.
+HWND FindVisibleWindow(bool (*match)(HWND)) {
+  Found found{GetCurrentProcessId(), match, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&found));
   return found.window;
+}
+
+// MainWindow as another thread sees it: the window that holds the output box.
+HWND FindShownMainWindow() {
+  return FindVisibleWindow([](HWND w) { return GetDlgItem(w, kIdOutputBox) != nullptr; });
 }
 
 // Does `close` to MainWindow from another thread once the window is shown.
@@ -106,17 +111,7 @@ LRESULT CALLBACK RefuseCreation(int code, WPARAM wparam, LPARAM lparam) {
 }
 
 bool AnyVisibleWindowOfThisProcess() {
-  Found found{GetCurrentProcessId(), nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM param) -> BOOL {
-        auto* f = reinterpret_cast<Found*>(param);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == f->process && IsWindowVisible(window)) f->window = window;
-        return f->window ? FALSE : TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
-  return found.window != nullptr;
+  return FindVisibleWindow([](HWND) { return true; }) != nullptr;
 }
 
 TEST(RunProgram, AWindowThatCannotBeMadeIsToldAndEndsWithItsCode) {
@@ -175,28 +170,19 @@ wchar_t g_expected_text[128];
 
 DWORD WINAPI CloseOutOfMemoryBox(void*) {
   for (int i = 0; i < 3000; ++i) {
-    Found found{GetCurrentProcessId(), nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-          auto* f = reinterpret_cast<Found*>(param);
-          DWORD process = 0;
-          GetWindowThreadProcessId(window, &process);
-          wchar_t cls[16] = {};
-          GetClassNameW(window, cls, 16);
-          if (process == f->process && IsWindowVisible(window) && wcscmp(cls, L"#32770") == 0) {
-            f->window = window;
-          }
-          return f->window ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    if (found.window) {
+    const HWND box = FindVisibleWindow([](HWND w) {
+      wchar_t cls[16] = {};
+      GetClassNameW(w, cls, 16);
+      return wcscmp(cls, L"#32770") == 0;
+    });
+    if (box) {
       Sleep(50);
-      for (HWND c = GetWindow(found.window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+      for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
         wchar_t text[128] = {};
         GetWindowTextW(c, text, 128);
         if (wcscmp(text, g_expected_text) == 0) std::fputs("out-of-memory message shown\n", stderr);
       }
-      PostMessageW(found.window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
       return 0;
     }
     Sleep(10);
