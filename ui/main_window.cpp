@@ -22,7 +22,7 @@ constexpr DWORD kWindowStyle =
 
 enum class Kind { kLabel, kEdit, kButton };
 
-struct ControlSpec {
+struct ControlTemplate {
   ControlId id;
   Kind kind;
   DWORD style;
@@ -40,7 +40,7 @@ constexpr DWORD kButtonStyle =
 
 // The controls in template order: the z-order from the top. They are made in
 // the reverse order, and that order is also the focus cycle's.
-constexpr std::array<ControlSpec, 7> kTemplate = {{
+constexpr std::array<ControlTemplate, 7> kTemplate = {{
     {kIdEndLabel, Kind::kLabel, kChild, 0, 8, 48, 32, 24, kEndLabelCaption},          // 标签2
     {kIdStartLabel, Kind::kLabel, kChild, 0, 8, 16, 32, 24, kStartLabelCaption},      // 标签1
     {kIdEndBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 48, 168, 24, ""},   // 编辑框3
@@ -229,16 +229,16 @@ bool SetUpBox(HWND box) {
   return false;
 }
 
-HWND MakeControl(HWND window, HINSTANCE instance, const ControlSpec& spec) {
-  if (spec.kind == Kind::kLabel && !RegisterLabelClass(instance)) return nullptr;
-  const std::wstring caption = WideFrom936(spec.caption);
+HWND MakeControl(HWND window, HINSTANCE instance, const ControlTemplate& entry) {
+  if (entry.kind == Kind::kLabel && !RegisterLabelClass(instance)) return nullptr;
+  const std::wstring caption = WideFrom936(entry.caption);
   const HWND control = CreateWindowExW(
-      spec.ex_style, ClassNameOf(spec.kind), caption.c_str(), spec.style, spec.left, spec.top,
-      spec.width, spec.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+      entry.ex_style, ClassNameOf(entry.kind), caption.c_str(), entry.style, entry.left, entry.top,
+      entry.width, entry.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
       instance, nullptr);
   if (!control) return nullptr;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-  if (spec.kind == Kind::kEdit && !SetUpBox(control)) return nullptr;
+  if (entry.kind == Kind::kEdit && !SetUpBox(control)) return nullptr;
   return control;
 }
 
