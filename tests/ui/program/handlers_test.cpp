@@ -78,7 +78,6 @@ TEST_F(GeneratePress, SecondPressAppendsTheSameLinesAfterTheFirst) {
 
 TEST_F(GeneratePress, LinesGoAfterTheTextWhateverTheUserLeftSelected) {
   const std::wstring user = Wide(std::string(kAh) + "typed\r\nby the user");
-  SetWindowTextW(OutputBox(), user.c_str());
   for (const auto& [from, to] : {std::pair{3, 3}, std::pair{2, 9}, std::pair{0, -1}}) {
     SetWindowTextW(OutputBox(), user.c_str());
     SendMessageW(OutputBox(), EM_SETSEL, from, to);
