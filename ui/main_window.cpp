@@ -1,44 +1,309 @@
-// Placeholder window: replaced by the full layout, styles, focus and keys.
 #include "ui/main_window.h"
 
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "ui/captions.h"
+#include "ui/codepage.h"
 #include "ui/handlers.h"
+#include "ui/label.h"
 #include "ui/program.h"
 
 namespace macrange::ui {
 
 namespace {
 
-HWND g_window = nullptr;
+constexpr wchar_t kWindowClassName[] = L"MacrangeMainWindow";
+constexpr int kWindowWidth = 235;
+constexpr int kWindowHeight = 464;
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+enum class Kind { kLabel, kEdit, kButton };
+
+struct ControlTemplate {
+  ControlId id;
+  Kind kind;
+  DWORD style;
+  DWORD ex_style;
+  int left, top, width, height;
+  std::string_view caption;  // code page 936
+};
+
+constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
+constexpr DWORD kLineBoxStyle = kChild | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kOutputBoxStyle =
+    kChild | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+constexpr DWORD kButtonStyle =
+    kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
+
+// The controls in template order: the z-order from the top. They are made in
+// the reverse order, and that order is also the focus cycle's.
+constexpr std::array<ControlTemplate, 7> kTemplate = {{
+    {kIdEndLabel, Kind::kLabel, kChild, 0, 8, 48, 32, 24, kEndLabelCaption},          // 标签2
+    {kIdStartLabel, Kind::kLabel, kChild, 0, 8, 16, 32, 24, kStartLabelCaption},      // 标签1
+    {kIdEndBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 48, 168, 24, ""},   // 编辑框3
+    {kIdStartBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 16, 168, 24, ""}, // 编辑框2
+    {kIdCopyButton, Kind::kButton, kButtonStyle, 0, 128, 400, 88, 32, kCopyButtonCaption},  // 按钮2
+    {kIdGenerateButton, Kind::kButton, kButtonStyle, 0, 8, 400, 88, 32,
+     kGenerateButtonCaption},                                                         // 按钮1
+    {kIdOutputBox, Kind::kEdit, kOutputBoxStyle, WS_EX_CLIENTEDGE, 8, 80, 208, 312, ""},  // 编辑框1
+}};
+
+// The identifiers count up by 10 from 100 in the order the controls are made.
+constexpr bool IdsFollowCreationOrder() {
+  for (std::size_t i = 0; i < kTemplate.size(); ++i) {
+    if (kTemplate[kTemplate.size() - 1 - i].id != 100 + 10 * static_cast<int>(i)) return false;
+  }
+  return true;
+}
+static_assert(IdsFollowCreationOrder());
+
+constexpr int kBoxCount = 3;
+
+struct BoxBrush {
+  HWND box = nullptr;
+  HBRUSH brush = nullptr;
+};
+
+// The one window's state. The program makes a single MainWindow.
+struct WindowState {
+  HWND window = nullptr;
+  HFONT font = nullptr;
+  HICON big_icon = nullptr;
+  HICON small_icon = nullptr;
+  HWND focus_at_deactivation = nullptr;
+  std::array<BoxBrush, kBoxCount> box_brushes{};
+};
+
+WindowState g_state;
+
+HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+HWND FirstFocusControl() { return NextFocusControl(nullptr, false); }
+
+bool IsInsideWindow(HWND window, HWND control) {
+  return control && IsWindow(control) && IsChild(window, control);
+}
+
+// The focus goes back where it was when the window was last deactivated.
+void PassFocusOn(HWND window) {
+  HWND target = g_state.focus_at_deactivation;
+  if (!IsInsideWindow(window, target)) target = FirstFocusControl();
+  if (target) SetFocus(target);
+}
+
+LRESULT ColoursOfBox(HWND box, HDC dc) {
+  for (const BoxBrush& entry : g_state.box_brushes) {
+    if (entry.box == box && entry.brush) {
+      SetTextColor(dc, RGB(0, 0, 0));
+      SetBkColor(dc, RGB(255, 255, 255));
+      return reinterpret_cast<LRESULT>(entry.brush);
+    }
+  }
+  return 0;
+}
+
+void OnCommand(WPARAM wparam, LPARAM lparam) {
+  if (HIWORD(wparam) != BN_CLICKED || lparam == 0) return;
+  switch (LOWORD(wparam)) {
+    case kIdGenerateButton:
+      OnGenerateClicked();
+      break;
+    case kIdCopyButton:
+      OnCopyClicked();
+      break;
+  }
+}
+
+void ReleaseWindowResources() {
+  for (BoxBrush& entry : g_state.box_brushes) {
+    if (entry.brush) DeleteObject(entry.brush);
+    entry = BoxBrush{};
+  }
+  if (g_state.big_icon) DestroyIcon(g_state.big_icon);
+  if (g_state.small_icon) DestroyIcon(g_state.small_icon);
+  g_state = WindowState{};
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
+    case WM_NCCREATE:
+      g_state.window = window;
+      break;
+    case WM_ERASEBKGND: {
+      RECT area;
+      GetClientRect(window, &area);
+      FillRect(reinterpret_cast<HDC>(wparam), &area, GetSysColorBrush(COLOR_BTNFACE));
+      return 1;
+    }
+    case WM_SETFONT:
+      g_state.font = reinterpret_cast<HFONT>(wparam);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(g_state.font);
+    case WM_CTLCOLOREDIT:
+      if (const LRESULT brush = ColoursOfBox(reinterpret_cast<HWND>(lparam),
+                                             reinterpret_cast<HDC>(wparam))) {
+        return brush;
+      }
+      break;
+    case WM_COMMAND:
+      OnCommand(wparam, lparam);
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (IsInsideWindow(window, focus)) g_state.focus_at_deactivation = focus;
+      }
+      break;  // DefWindowProc gives the window the focus when it is activated
+    case WM_SETFOCUS:
+      PassFocusOn(window);
+      return 0;
     case WM_NCDESTROY:
-      g_window = nullptr;
+      // The controls are gone by now, so nothing paints with the brushes.
+      ReleaseWindowResources();
       NoteWindowDestroyed();
       break;
   }
-  return DefWindowProcW(hwnd, msg, wparam, lparam);
+  return DefWindowProcW(window, msg, wparam, lparam);
+}
+
+bool RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  if (GetClassInfoExW(instance, kWindowClassName, &wc)) return true;
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  wc.lpszClassName = kWindowClassName;
+  return RegisterClassExW(&wc) != 0;
+}
+
+// The window system may make the window another size than asked (a frame
+// wider than it can draw, a screen too small); it is put right at once.
+void EnforceOuterSize(HWND window, int left, int top) {
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return;
+  if (rect.right - rect.left != kWindowWidth || rect.bottom - rect.top != kWindowHeight) {
+    MoveWindow(window, left, top, kWindowWidth, kWindowHeight, TRUE);
+  }
+}
+
+void SetIcons(HWND window, HINSTANCE instance) {
+  g_state.big_icon =
+      static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+  g_state.small_icon =
+      static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_state.big_icon));
+  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_state.small_icon));
+}
+
+const wchar_t* ClassNameOf(Kind kind) {
+  switch (kind) {
+    case Kind::kLabel:
+      return kLabelClassName;
+    case Kind::kEdit:
+      return L"EDIT";
+    case Kind::kButton:
+      return L"BUTTON";
+  }
+  return L"";
+}
+
+// An edit box takes any length of text, starts with the caret at its start,
+// and has a white brush of its own for WM_CTLCOLOREDIT.
+bool SetUpBox(HWND box) {
+  SendMessageW(box, EM_LIMITTEXT, 0, 0);
+  SendMessageW(box, EM_SETSEL, 0, 0);
+  SendMessageW(box, EM_SCROLLCARET, 0, 0);
+  for (BoxBrush& entry : g_state.box_brushes) {
+    if (entry.box) continue;
+    entry.brush = CreateSolidBrush(RGB(255, 255, 255));
+    entry.box = box;
+    return entry.brush != nullptr;
+  }
+  return false;
+}
+
+HWND MakeControl(HWND window, HINSTANCE instance, const ControlTemplate& entry) {
+  if (entry.kind == Kind::kLabel && !RegisterLabelClass(instance)) return nullptr;
+  const std::wstring caption = WideFrom936(entry.caption);
+  const HWND control = CreateWindowExW(
+      entry.ex_style, ClassNameOf(entry.kind), caption.c_str(), entry.style, entry.left, entry.top,
+      entry.width, entry.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+      instance, nullptr);
+  if (!control) return nullptr;
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  if (entry.kind == Kind::kEdit && !SetUpBox(control)) return nullptr;
+  return control;
+}
+
+// Made hidden, in reverse template order; then stacked in template order and
+// shown without being activated.
+bool MakeControls(HWND window, HINSTANCE instance) {
+  std::array<HWND, kTemplate.size()> made{};
+  for (std::size_t i = kTemplate.size(); i-- > 0;) {
+    made[i] = MakeControl(window, instance, kTemplate[i]);
+    if (!made[i]) return false;
+  }
+  for (std::size_t i = 0; i < made.size(); ++i) {
+    SetWindowPos(made[i], i == 0 ? HWND_TOP : made[i - 1], 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  for (const HWND control : made) ShowWindow(control, SW_SHOWNA);
+  return true;
+}
+
+bool CanTakeFocus(HWND control) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+  return (style & WS_VISIBLE) && (style & WS_TABSTOP) && !(style & WS_DISABLED);
 }
 
 }  // namespace
 
 HWND CreateMainWindow(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.lpszClassName = L"MacrangeMainWindow";
-  RegisterClassExW(&wc);
-  g_window = CreateWindowExW(0, wc.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 235, 464,
-                             nullptr, nullptr, instance, nullptr);
-  if (g_window) OnMainWindowCreated();
-  return g_window;
+  if (g_state.window || !RegisterWindowClass(instance)) return nullptr;
+  // Integer division truncates toward zero, as the centring asks.
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
+  const HWND window = CreateWindowExW(0, kWindowClassName, L"", kWindowStyle, left, top,
+                                      kWindowWidth, kWindowHeight, nullptr, nullptr, instance,
+                                      nullptr);
+  if (!window) return nullptr;
+  EnforceOuterSize(window, left, top);
+  SetIcons(window, instance);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  if (!MakeControls(window, instance)) {
+    DestroyWindow(window);
+    return nullptr;
+  }
+  OnMainWindowCreated();
+  return window;
 }
 
-HWND MainWindowHandle() { return g_window; }
+HWND MainWindowHandle() { return g_state.window; }
 
-HWND MainWindowControl(int id) { return g_window ? GetDlgItem(g_window, id) : nullptr; }
+HWND MainWindowControl(int id) { return g_state.window ? GetDlgItem(g_state.window, id) : nullptr; }
 
-bool HandleMainWindowKey(const MSG&) { return false; }
+HWND NextFocusControl(HWND from, bool backward) {
+  // Every control has the same tab-order value, so the cycle runs in the
+  // order the controls were made: the reverse of template order.
+  std::array<HWND, kTemplate.size()> cycle{};
+  std::size_t count = 0;
+  for (std::size_t i = kTemplate.size(); i-- > 0;) {
+    const HWND control = MainWindowControl(kTemplate[i].id);
+    if (control && CanTakeFocus(control)) cycle[count++] = control;
+  }
+  if (count == 0) return nullptr;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (cycle[i] != from) continue;
+    return backward ? cycle[(i + count - 1) % count] : cycle[(i + 1) % count];
+  }
+  return backward ? cycle[count - 1] : cycle[0];
+}
 
 }  // namespace macrange::ui

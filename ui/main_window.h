@@ -19,7 +19,8 @@ enum ControlId : int {
 
 // Makes MainWindow and its controls, laid out and styled, without showing the
 // window, and raises OnMainWindowCreated. Returns null when the window system
-// refuses the window or one of its controls; nothing is left behind then.
+// refuses the window or one of its controls (nothing is left behind then),
+// and while a MainWindow exists already: there is one at a time.
 HWND CreateMainWindow(HINSTANCE instance);
 
 // The window made by CreateMainWindow while it exists, else null.
@@ -27,6 +28,13 @@ HWND MainWindowHandle();
 
 // One of the controls of MainWindow, or null when the window does not exist.
 HWND MainWindowControl(int id);
+
+// The control that the focus goes to from `from` with Tab (backward false)
+// or Shift+Tab (backward true) along the focus cycle 编辑框1, 按钮1, 按钮2,
+// 编辑框2, 编辑框3, skipping controls that are hidden, disabled or no tab
+// stops. From a window outside the cycle, Tab goes to the first and Shift+Tab
+// to the last. Null when no control can take the focus.
+HWND NextFocusControl(HWND from, bool backward);
 
 // The window's keyboard handling (Tab, Shift+Tab, Enter, Esc), looked at for
 // every message before it is translated. Returns true when it consumed msg.

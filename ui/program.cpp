@@ -1,12 +1,43 @@
 #include "ui/program.h"
 
+#include <new>
+#include <string>
+
 #include "ui/main_window.h"
 
 namespace macrange::ui {
 
 namespace {
 
+// Set when the message loop begins and never cleared: a window destroyed
+// during start-up must not post the quit message.
 bool g_loop_entered = false;
+
+// Shown without the code page conversion's allocations: this runs when memory
+// may be gone, so the texts are converted into fixed buffers.
+void ShowFailure(std::string_view message) {
+  wchar_t text[128] = {};
+  wchar_t caption[16] = {};
+  MultiByteToWideChar(936, 0, message.data(), static_cast<int>(message.size()), text, 127);
+  MultiByteToWideChar(936, 0, kFailureCaption.data(), static_cast<int>(kFailureCaption.size()),
+                      caption, 15);
+  MessageBoxW(nullptr, text, caption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+}
+
+int RunMessageLoop() {
+  g_loop_entered = true;
+  MSG msg{};
+  for (;;) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    // -1 is a failure to fetch one message (a huge message from another
+    // process can cause it), not the end of the program.
+    if (got == -1) continue;
+    if (HandleMainWindowKey(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
 
 }  // namespace
 
@@ -14,21 +45,24 @@ void NoteWindowDestroyed() {
   if (g_loop_entered && MainWindowHandle() == nullptr) PostQuitMessage(0);
 }
 
+void EndForLackOfMemory() {
+  ShowFailure(kOutOfMemoryMessage);
+  ExitProcess(kExitOutOfMemory);
+}
+
 int RunProgram(HINSTANCE instance) {
-  HWND window = CreateMainWindow(instance);
-  if (!window) return 1;
-  ShowWindow(window, SW_SHOW);
-  g_loop_entered = true;
-  MSG msg;
-  for (;;) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got == 0) break;
-    if (got == -1) continue;
-    if (HandleMainWindowKey(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+  try {
+    HWND window = CreateMainWindow(instance);
+    if (!window) {
+      ShowFailure(kWindowNotMadeMessage);
+      return kExitWindowNotMade;
+    }
+    ShowWindow(window, SW_SHOW);
+    return RunMessageLoop();
+  } catch (const std::bad_alloc&) {
+    ShowFailure(kOutOfMemoryMessage);
+    return kExitOutOfMemory;
   }
-  return static_cast<int>(msg.wParam);
 }
 
 }  // namespace macrange::ui

@@ -1,0 +1,39 @@
+// Drives MainWindow the way the program's message loop does: every message
+// is shown to HandleMainWindowKey before it is translated and dispatched.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace macrange::test {
+
+// A key or character message that reached a window procedure.
+struct DispatchedKey {
+  HWND hwnd;
+  UINT message;
+  WPARAM wparam;
+};
+
+// Handles every message waiting in the thread's queue, then returns.
+void Pump();
+
+// Pumps for about `ms` milliseconds, for work the window system finishes
+// asynchronously (activation, painting).
+void PumpFor(DWORD ms);
+
+// Key and character messages dispatched since the last ClearDispatchedKeys.
+const std::vector<DispatchedKey>& DispatchedKeys();
+void ClearDispatchedKeys();
+
+struct Modifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+};
+
+// Presses and releases `key` in the focused window (the active window when
+// nothing has the focus) with the given modifiers held, through the queue.
+void PressKey(UINT key, Modifiers mods = {});
+
+}  // namespace macrange::test

@@ -1,0 +1,79 @@
+#include "ui/label.h"
+
+#include <string>
+
+namespace macrange::ui {
+
+namespace {
+
+HFONT LabelFont(HWND label) {
+  const auto font = reinterpret_cast<HFONT>(GetWindowLongPtrW(label, GWLP_USERDATA));
+  return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+std::wstring Caption(HWND label) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// The whole label is painted here, background included, so WM_ERASEBKGND
+// has nothing to do and the caption never flickers.
+void PaintLabel(HWND label, HDC dc) {
+  RECT area;
+  GetClientRect(label, &area);
+  FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+  const std::wstring caption = Caption(label);
+  const HGDIOBJ old_font = SelectObject(dc, LabelFont(label));
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkMode(dc, TRANSPARENT);
+  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
+            DT_NOPREFIX | DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+  SelectObject(dc, old_font);
+}
+
+LRESULT CALLBACK LabelProc(HWND label, UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      const HDC dc = BeginPaint(label, &ps);
+      PaintLabel(label, dc);
+      EndPaint(label, &ps);
+      return 0;
+    }
+    case WM_PRINTCLIENT:
+      PaintLabel(label, reinterpret_cast<HDC>(wparam));
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SETFONT:
+      SetWindowLongPtrW(label, GWLP_USERDATA, static_cast<LONG_PTR>(wparam));
+      if (LOWORD(lparam)) InvalidateRect(label, nullptr, TRUE);
+      return 0;
+    case WM_GETFONT:
+      return static_cast<LRESULT>(GetWindowLongPtrW(label, GWLP_USERDATA));
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcW(label, msg, wparam, lparam);
+      InvalidateRect(label, nullptr, TRUE);
+      return result;
+    }
+  }
+  return DefWindowProcW(label, msg, wparam, lparam);
+}
+
+}  // namespace
+
+bool RegisterLabelClass(HINSTANCE instance) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  if (GetClassInfoExW(instance, kLabelClassName, &wc)) return true;
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+  wc.lpfnWndProc = LabelProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+  wc.lpszClassName = kLabelClassName;
+  return RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace macrange::ui
