@@ -44,7 +44,7 @@ void OnGenerateClicked() {
 void OnCopyClicked() {
   RunHandler([] {
     const Text text = ReadControlText(MainWindowControl(kIdOutputBox));
-    SetClipboardText(text);  // nothing is shown either way
+    SetClipboardText(MainWindowHandle(), text);  // nothing is shown either way
   });
 }
 

@@ -24,7 +24,10 @@ bool PutClipboardBlock(UINT format, const void* data, std::size_t size, std::siz
   }
   if (size > 0) std::memcpy(bytes, data, size);  // GMEM_ZEROINIT wrote the zeros
   GlobalUnlock(block);
-  if (!SetClipboardData(format, block)) GlobalFree(block);
+  if (!SetClipboardData(format, block)) {
+    GlobalFree(block);
+    return false;
+  }
   return true;
 }
 
@@ -56,11 +59,11 @@ void ShowMessage(std::string_view message) {
   MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_TASKMODAL);
 }
 
-bool SetClipboardText(std::string_view text) {
+bool SetClipboardText(HWND owner, std::string_view text) {
   // Converted before the clipboard is opened: nothing allocated with new
   // happens while it is open, so running out of memory cannot leave it open.
   const std::wstring wide = WideFrom936(text);
-  if (!OpenClipboard(nullptr)) return false;
+  if (!OpenClipboard(owner)) return false;
   EmptyClipboard();
   const bool placed = PutClipboardBlock(CF_TEXT, text.data(), text.size(), 1);
   if (placed) {

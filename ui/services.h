@@ -30,9 +30,11 @@ void AppendEditText(HWND edit, std::string_view text);
 void ShowMessage(std::string_view message);
 
 // Replaces the clipboard's content with text: as CF_TEXT, its bytes followed by
-// one zero byte, and beside it as CF_UNICODETEXT. Returns false, changing
-// nothing, when another program holds the clipboard open; returns false with
-// the clipboard left empty when the CF_TEXT block cannot be allocated.
-bool SetClipboardText(std::string_view text);
+// one zero byte, and beside it as CF_UNICODETEXT. owner becomes the clipboard's
+// owner: a clipboard emptied with no owner window refuses SetClipboardData on
+// Windows, so the copy would be lost. Returns false, changing nothing, when
+// another program holds the clipboard open; returns false with the clipboard
+// left empty when the CF_TEXT block cannot be allocated or is refused.
+bool SetClipboardText(HWND owner, std::string_view text);
 
 }  // namespace macrange::ui

@@ -163,6 +163,7 @@ TEST_F(CopyPress, PutsTheBoxBytesWithOneZeroByteAndTheSameUnicodeText) {
                             "AA:BB:CC:DD:EE:FE\r\nAA:BB:CC:DD:EE:FF\r\n"
                             "AA:BB:CC:DD:EF:00\r\nAA:BB:CC:DD:EF:01\r\n";
   EXPECT_EQ(ClipboardBlock(CF_TEXT), bytes + '\0');
+  EXPECT_EQ(GetClipboardOwner(), window()) << "a clipboard with no owner refuses the text on Windows";
   const std::wstring wide = OutputText() + L'\0';
   EXPECT_EQ(ClipboardBlock(CF_UNICODETEXT),
             std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * 2));

@@ -148,10 +148,13 @@ TEST(ShowMessage, IsATaskModalBoxWithOneOkButtonAndNoIcon) {
 TEST(SetClipboardText, PlacesTheBytesWithOneZeroByteAndTheSameUnicodeText) {
   const std::vector<std::string> texts = {"", Lines(0, 4), std::string(kAh) + "\r\nx",
                                           Lines(0, 1280)};
+  EditHost host;
   for (const std::string& text : texts) {
     SCOPED_TRACE(text.substr(0, 20));
     test::PutClipboardUnicode(L"earlier content");
-    ASSERT_TRUE(SetClipboardText(text));
+    ASSERT_TRUE(SetClipboardText(host.window(), text));
+    // Windows refuses SetClipboardData on a clipboard emptied with no owner.
+    EXPECT_EQ(GetClipboardOwner(), host.window());
 
     const auto ansi = ClipboardBlock(CF_TEXT);
     ASSERT_TRUE(ansi.has_value());
@@ -165,11 +168,12 @@ TEST(SetClipboardText, PlacesTheBytesWithOneZeroByteAndTheSameUnicodeText) {
 }
 
 TEST(SetClipboardText, ChangesNothingWhileAnotherProgramHoldsTheClipboard) {
+  EditHost host;
   test::PutClipboardUnicode(L"earlier content");
   {
     test::ClipboardHolder holder;
     ASSERT_TRUE(holder.holding());
-    EXPECT_FALSE(SetClipboardText(Lines(0, 4)));
+    EXPECT_FALSE(SetClipboardText(host.window(), Lines(0, 4)));
   }
   const auto unicode = ClipboardBlock(CF_UNICODETEXT);
   ASSERT_TRUE(unicode.has_value());
