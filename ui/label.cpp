@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ui/window_class.h"
+
 namespace macrange::ui {
 
 namespace {
@@ -64,16 +66,7 @@ LRESULT CALLBACK LabelProc(HWND label, UINT msg, WPARAM wparam, LPARAM lparam) {
 }  // namespace
 
 bool RegisterLabelClass(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  if (GetClassInfoExW(instance, kLabelClassName, &wc)) return true;
-  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = LabelProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  wc.lpszClassName = kLabelClassName;
-  return RegisterClassExW(&wc) != 0;
+  return RegisterOwnWindowClass(instance, kLabelClassName, LabelProc);
 }
 
 }  // namespace macrange::ui

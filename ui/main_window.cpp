@@ -9,6 +9,7 @@
 #include "ui/handlers.h"
 #include "ui/label.h"
 #include "ui/program.h"
+#include "ui/window_class.h"
 
 namespace macrange::ui {
 
@@ -171,16 +172,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam)
 }
 
 bool RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  if (GetClassInfoExW(instance, kWindowClassName, &wc)) return true;
-  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  wc.lpszClassName = kWindowClassName;
-  return RegisterClassExW(&wc) != 0;
+  return RegisterOwnWindowClass(instance, kWindowClassName, WindowProc);
 }
 
 // The window system may make the window another size than asked (a frame

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/escaped.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <ostream>
@@ -11,21 +13,6 @@
 
 namespace macrange {
 namespace {
-
-// Table rows print their texts with every byte outside printable ASCII escaped.
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (unsigned char b : text) {
-    if (b >= 0x20 && b < 0x7F) {
-      out += static_cast<char>(b);
-    } else {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02X", b);
-      out += hex;
-    }
-  }
-  return out;
-}
 
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/core/escaped.h"
+
 #include <climits>
 #include <cstdio>
 #include <ostream>
@@ -13,21 +15,6 @@ namespace {
 
 // 啊 in code page 936.
 constexpr std::string_view kAh = "\xB0\xA1";
-
-// Table rows print their texts with every byte outside printable ASCII escaped.
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (unsigned char b : text) {
-    if (b >= 0x20 && b < 0x7F) {
-      out += static_cast<char>(b);
-    } else {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02X", b);
-      out += hex;
-    }
-  }
-  return out;
-}
 
 struct SplitCase {
   std::string text;
