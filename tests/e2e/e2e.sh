@@ -17,29 +17,16 @@ probe="$2"
 fail() { echo "e2e: FAIL: $*" >&2; exit 1; }
 note() { echo "e2e: $*"; }
 
-bits=32
-pe_offset=$(od -An -t u4 -j 60 -N 4 "$exe" | tr -d ' ')
-[ "$(od -An -t x2 -j $((pe_offset + 4)) -N 2 "$exe" | tr -d ' ')" = 8664 ] && bits=64
-if [ "$bits" = 64 ]; then wine=/usr/lib/wine/wine64; else wine=/usr/lib/wine/wine; fi
-[ -x "$wine" ] || wine=wine
-if [ "$bits" = 32 ] && ! "$root/scripts/can-run-x86"; then
+wine_run="$root/scripts/wine-run"
+if [ "$("$wine_run" --bits "$exe")" = 32 ] && ! "$root/scripts/can-run-x86"; then
   fail "this machine cannot run 32-bit programs; give the x64 program instead"
 fi
 
 loc="${LC_ALL:-${LANG:-C.UTF-8}}"
-export WINEPREFIX="${WINEPREFIX:-$root/build/wine/e2e-${loc%%.*}-$bits}"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="${WINEPREFIX:-$root/build/wine/e2e-${loc%%.*}-$("$wine_run" --bits "$exe")}"
 
-display="${E2E_DISPLAY:-}"
-if [ -z "$display" ]; then
-  for n in $(seq 111 139); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-  done
-fi
-[ -n "$display" ] || fail "no free X display"
-export DISPLAY="$display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
+. "$root/scripts/lib/xvfb.sh"
+start_xvfb 111 139 "${E2E_DISPLAY:-}" || fail "no X display could be started"
 program_pid=""
 cleanup() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
@@ -47,18 +34,10 @@ cleanup() {
   kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
 
-# One Wine desktop for every program of the prefix: it draws the frames (the
-# display has no window manager) and puts probe and program in one place.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  mkdir -p "$WINEPREFIX"
-  "$wine" wineboot -i >/dev/null 2>&1 || true
-fi
-"$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d e2e /f >/dev/null 2>&1
-"$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v e2e /d 1024x768 /f >/dev/null 2>&1
-wineserver -k 2>/dev/null || true
-wineserver -w
+# scripts/wine-run puts every program of the prefix on one Wine desktop: it
+# draws the frames (the display has no window manager) and puts probe and
+# program in one place.
 
 # wait_for TRIES COMMAND...: runs COMMAND every 0.2 s until it succeeds.
 wait_for() {
@@ -66,7 +45,7 @@ wait_for() {
   for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.2; done
   return 1
 }
-run_probe() { "$wine" "$probe" "$@" 2>/dev/null; }
+run_probe() { "$wine_run" "$probe" "$@" 2>/dev/null; }
 # The centre of a rectangle "LEFT TOP RIGHT BOTTOM".
 centre() { awk '{ printf "%d %d", ($1 + $3) / 2, ($2 + $4) / 2 }' <<<"$1"; }
 click_at() {  # click_at X Y
@@ -74,7 +53,7 @@ click_at() {  # click_at X Y
   sleep 0.3
 }
 
-"$wine" "$exe" &
+"$wine_run" "$exe" &
 program_pid=$!
 controls=""
 read_controls() { controls="$(run_probe controls)"; }
