@@ -6,9 +6,6 @@ namespace macrange::test {
 
 namespace {
 
-// How often a waiting thread looks again; the deadline is what bounds a wait.
-constexpr DWORD kPollMs = 5;
-
 struct FindState {
   DWORD process;
   HWND except;
@@ -51,8 +48,6 @@ bool HasVisibleButton(HWND box) {
   return false;
 }
 
-DWORD Elapsed(ULONGLONG since) { return static_cast<DWORD>(GetTickCount64() - since); }
-
 }  // namespace
 
 std::wstring WindowTextW(HWND window) {
@@ -70,30 +65,25 @@ HWND FindMessageBoxOfThisProcess(HWND except) {
 }
 
 bool WaitUntilBoxReady(HWND box, DWORD timeout_ms) {
-  const ULONGLONG start = GetTickCount64();
-  while (IsWindow(box) && Elapsed(start) < timeout_ms) {
-    if (IsWindowVisible(box) && HasVisibleButton(box)) {
-      // The reply comes once the box's thread takes sent messages again:
-      // from the box's own message loop, after it has filled in its controls.
-      DWORD_PTR ignored = 0;
-      if (SendMessageTimeoutW(box, WM_NULL, 0, 0, SMTO_NORMAL, timeout_ms - Elapsed(start),
-                              &ignored)) {
-        return IsWindow(box) != FALSE;
-      }
-    }
-    Sleep(kPollMs);
-  }
-  return false;
+  bool ready = false;
+  PollUntil(
+      [box, timeout_ms, &ready] {
+        if (!IsWindow(box)) return true;
+        if (!IsWindowVisible(box) || !HasVisibleButton(box)) return false;
+        // The reply comes once the box's thread takes sent messages again:
+        // from the box's own message loop, after it has filled in its
+        // controls.
+        DWORD_PTR ignored = 0;
+        ready = SendMessageTimeoutW(box, WM_NULL, 0, 0, SMTO_NORMAL, timeout_ms, &ignored) != 0;
+        return true;
+      },
+      timeout_ms);
+  return ready && IsWindow(box);
 }
 
 bool CloseBoxWithOk(HWND box, DWORD timeout_ms) {
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  const ULONGLONG start = GetTickCount64();
-  while (IsWindow(box) && IsWindowVisible(box)) {
-    if (Elapsed(start) >= timeout_ms) return false;
-    Sleep(kPollMs);
-  }
-  return true;
+  return PollUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); }, timeout_ms);
 }
 
 MessageBoxWatcher::MessageBoxWatcher(HWND watched_window, HWND watched_edit)
@@ -144,7 +134,7 @@ void MessageBoxWatcher::Watch() {
       if (std::find(read_.begin(), read_.end(), box) != read_.end()) box = nullptr;
     }
     if (!box || !WaitUntilBoxReady(box)) {
-      Sleep(kPollMs);
+      Sleep(5);  // look again for a box
       continue;
     }
     // Recorded before OK is pressed: the test reads what was seen as soon as

@@ -18,6 +18,18 @@ namespace macrange::test {
 // (a box to be ready, to close): generous, for a loaded 2-core machine.
 inline constexpr DWORD kWaitMs = 30000;
 
+// Looks at `done` every few milliseconds until it holds. False when it still
+// does not after timeout_ms. Allocates nothing itself.
+template <typename Done>
+bool PollUntil(Done done, DWORD timeout_ms = kWaitMs) {
+  const ULONGLONG start = GetTickCount64();
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount64() - start >= timeout_ms) return false;
+    Sleep(5);
+  }
+}
+
 struct SeenMessageBox {
   std::wstring caption;
   std::wstring text;
