@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "ui/captions.h"
-#include "ui/codepage.h"
 #include "ui/handlers.h"
 #include "ui/label.h"
 #include "ui/program.h"
+#include "ui/texts.h"
 #include "ui/window_class.h"
 
 namespace macrange::ui {
@@ -29,7 +28,7 @@ struct ControlTemplate {
   DWORD style;
   DWORD ex_style;
   int left, top, width, height;
-  std::string_view caption;  // code page 936
+  UINT caption;  // string-table identifier, 0 for none
 };
 
 constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
@@ -42,14 +41,14 @@ constexpr DWORD kButtonStyle =
 // The controls in template order: the z-order from the top. They are made in
 // the reverse order, and that order is also the focus cycle's.
 constexpr std::array<ControlTemplate, 7> kTemplate = {{
-    {kIdEndLabel, Kind::kLabel, kChild, 0, 8, 48, 32, 24, kEndLabelCaption},          // 标签2
-    {kIdStartLabel, Kind::kLabel, kChild, 0, 8, 16, 32, 24, kStartLabelCaption},      // 标签1
-    {kIdEndBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 48, 168, 24, ""},   // 编辑框3
-    {kIdStartBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 16, 168, 24, ""}, // 编辑框2
-    {kIdCopyButton, Kind::kButton, kButtonStyle, 0, 128, 400, 88, 32, kCopyButtonCaption},  // 按钮2
+    {kIdEndLabel, Kind::kLabel, kChild, 0, 8, 48, 32, 24, IDS_END_LABEL},          // 标签2
+    {kIdStartLabel, Kind::kLabel, kChild, 0, 8, 16, 32, 24, IDS_START_LABEL},      // 标签1
+    {kIdEndBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 48, 168, 24, 0},   // 编辑框3
+    {kIdStartBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 16, 168, 24, 0}, // 编辑框2
+    {kIdCopyButton, Kind::kButton, kButtonStyle, 0, 128, 400, 88, 32, IDS_COPY_BUTTON},  // 按钮2
     {kIdGenerateButton, Kind::kButton, kButtonStyle, 0, 8, 400, 88, 32,
-     kGenerateButtonCaption},                                                         // 按钮1
-    {kIdOutputBox, Kind::kEdit, kOutputBoxStyle, WS_EX_CLIENTEDGE, 8, 80, 208, 312, ""},  // 编辑框1
+     IDS_GENERATE_BUTTON},                                                         // 按钮1
+    {kIdOutputBox, Kind::kEdit, kOutputBoxStyle, WS_EX_CLIENTEDGE, 8, 80, 208, 312, 0},  // 编辑框1
 }};
 
 // The identifiers count up by 10 from 100 in the order the controls are made.
@@ -223,7 +222,7 @@ bool SetUpBox(HWND box) {
 
 HWND MakeControl(HWND window, HINSTANCE instance, const ControlTemplate& entry) {
   if (entry.kind == Kind::kLabel && !RegisterLabelClass(instance)) return nullptr;
-  const std::wstring caption = WideFrom936(entry.caption);
+  const std::wstring caption = entry.caption ? LoadText(entry.caption) : std::wstring();
   const HWND control = CreateWindowExW(
       entry.ex_style, ClassNameOf(entry.kind), caption.c_str(), entry.style, entry.left, entry.top,
       entry.width, entry.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
