@@ -30,9 +30,12 @@ struct DpiFunctions {
       User32Function<EnableNonClientDpiScalingFn>("EnableNonClientDpiScaling");
 };
 
+bool g_functions_hidden = false;
+
 const DpiFunctions& Functions() {
-  static const DpiFunctions functions;
-  return functions;
+  static const DpiFunctions found;
+  static const DpiFunctions none{nullptr, nullptr, nullptr, nullptr};
+  return g_functions_hidden ? none : found;
 }
 
 UINT ScreenDeviceContextDpi() {
@@ -69,6 +72,8 @@ int SystemMetricForDpi(int index, UINT dpi) {
   if (const auto get = Functions().get_system_metrics_for_dpi) return get(index, dpi);
   return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(SystemDpi()));
 }
+
+void HideDpiFunctionsForTesting(bool hidden) { g_functions_hidden = hidden; }
 
 void ScaleNonClientArea(HWND window) {
   if (const auto enable = Functions().enable_non_client_dpi_scaling) enable(window);

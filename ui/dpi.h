@@ -40,4 +40,8 @@ HFONT CreateGuiFontForDpi(UINT dpi);
 // Frees a font from CreateGuiFontForDpi (the stock font is left alone).
 void ReleaseGuiFont(HFONT font);
 
+// For the tests: while hidden is true, behave as on a Windows without the
+// functions looked up at run time.
+void HideDpiFunctionsForTesting(bool hidden);
+
 }  // namespace macrange::ui

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "ui/dpi.h"
 #include "window_fixture.h"
 
 namespace macrange::test {
@@ -194,8 +195,12 @@ class DpiTest : public MainWindowTest {
   }
 
   const UINT system_dpi_ = RunDpi();
+  // The DPI of the screen the window is taken to and back from.
+  const UINT other_dpi_ = system_dpi_ == 144 ? 96 : 144;
 };
 
+// Under Wine every program is per-monitor aware, manifest or not; on Windows
+// the awareness comes from the manifest (check_manifest_dpi.py reads it).
 TEST_F(DpiTest, ProgramIsPerMonitorAwareAndTheScreenIsAtThisRunsDpi) {
   const HDC screen = GetDC(nullptr);
   EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), static_cast<int>(system_dpi_));
@@ -210,21 +215,6 @@ TEST_F(DpiTest, ProgramIsPerMonitorAwareAndTheScreenIsAtThisRunsDpi) {
   ASSERT_TRUE(thread_context && awareness && dpi_for_window) << "Wine has these functions";
   EXPECT_EQ(awareness(thread_context()), DPI_AWARENESS_PER_MONITOR_AWARE);
   EXPECT_EQ(dpi_for_window(window_), system_dpi_);
-}
-
-TEST_F(DpiTest, ManifestDeclaresPerMonitorAwarenessVersion2AndTheOlderSetting) {
-  const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-  ASSERT_NE(found, nullptr);
-  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
-  const std::string manifest(bytes, SizeofResource(nullptr, found));
-  for (const char* element : {
-           "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
-           "PerMonitorV2, PerMonitor</dpiAwareness>",
-           "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">"
-           "true/pm</dpiAware>",
-       }) {
-    EXPECT_NE(manifest.find(element), std::string::npos) << element;
-  }
 }
 
 TEST_F(DpiTest, WindowHasItsScaledOuterSizeCentredForThatSize) {
@@ -264,9 +254,8 @@ TEST_F(DpiTest, DpiChangeLaysTheWindowOutAgainAndKeepsTextSelectionScrollAndFocu
   ASSERT_EQ(focus, Control(ui::kIdEndBox));
   const HFONT system_font = FontOf(window_);
 
-  const UINT other_dpi = system_dpi_ == 144 ? 96 : 144;
   HFONT other_font = nullptr;
-  for (const UINT dpi : {other_dpi, system_dpi_}) {
+  for (const UINT dpi : {other_dpi_, system_dpi_}) {
     SCOPED_TRACE(::testing::Message() << "changed to " << dpi << " DPI");
     const RECT suggested = ChangeDpi(dpi);
     RECT rect;
@@ -282,11 +271,37 @@ TEST_F(DpiTest, DpiChangeLaysTheWindowOutAgainAndKeepsTextSelectionScrollAndFocu
     }
     EXPECT_EQ(GetFocus(), focus);
     EXPECT_EQ(GetActiveWindow(), window_);
-    if (dpi == other_dpi) other_font = FontOf(window_);
+    if (dpi == other_dpi_) other_font = FontOf(window_);
   }
   EXPECT_EQ(FontOf(window_), system_font);
   ASSERT_NE(other_font, system_font);
   EXPECT_EQ(GetObjectType(other_font), 0u) << "the font of the other DPI is freed";
+}
+
+// A Windows before 10 has none of GetDpiForWindow, GetDpiForSystem and
+// GetSystemMetricsForDpi: the program takes the screen device context's DPI.
+class DpiWithoutWindows10FunctionsTest : public DpiTest {
+ protected:
+  void SetUp() override {
+    ui::HideDpiFunctionsForTesting(true);
+    DpiTest::SetUp();
+  }
+  void TearDown() override {
+    DpiTest::TearDown();
+    ui::HideDpiFunctionsForTesting(false);
+  }
+};
+
+TEST_F(DpiWithoutWindows10FunctionsTest, WindowIsLaidOutForTheScreensDpiAndFollowsADpiChange) {
+  RECT rect;
+  ASSERT_TRUE(GetWindowRect(window_, &rect));
+  EXPECT_NEAR(rect.right - rect.left, At(kWindowWidth96, system_dpi_), 1);
+  EXPECT_NEAR(rect.bottom - rect.top, At(kWindowHeight96, system_dpi_), 1);
+  ExpectLaidOutFor(system_dpi_);
+  for (const UINT dpi : {other_dpi_, system_dpi_}) {
+    ChangeDpi(dpi);
+    ExpectLaidOutFor(dpi);
+  }
 }
 
 }  // namespace
