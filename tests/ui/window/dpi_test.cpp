@@ -102,13 +102,11 @@ SIZE IconSize(HWND window, WPARAM which) {
   return {colour.bmWidth, colour.bmHeight};
 }
 
-// What the user has in the boxes, and where the focus is.
+// What the user has in a box: its text, selection and scroll position.
 struct BoxState {
   std::wstring text;
   DWORD selection_start = 0, selection_end = 0;
   LRESULT first_visible_line = 0;
-
-  bool operator==(const BoxState&) const = default;
 };
 
 BoxState StateOf(HWND box) {
