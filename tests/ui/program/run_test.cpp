@@ -14,8 +14,8 @@
 #include <thread>
 
 #include "message_box_watcher.h"
-#include "ui/codepage.h"
 #include "ui/main_window.h"
+#include "ui/texts.h"
 
 // Allocation that can be made to fail, for the out-of-memory tests. Replacing
 // the global operator new is how a program sees every allocation at once.
@@ -154,8 +154,8 @@ TEST(RunProgram, AWindowThatCannotBeMadeIsToldAndEndsWithItsCode) {
     EXPECT_EQ(code, kExitWindowNotMade);
     EXPECT_FALSE(g_visible_when_refused) << "nothing is shown while the window is being made";
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, WideFrom936(kFailureCaption));
-    EXPECT_EQ(seen[0].text, WideFrom936(kWindowNotMadeMessage));
+    EXPECT_EQ(seen[0].caption, LoadText(IDS_FAILURE_CAPTION));
+    EXPECT_EQ(seen[0].text, LoadText(IDS_WINDOW_NOT_MADE));
     EXPECT_FALSE(seen[0].other_window_visible) << "nothing is half-shown beside the message";
     EXPECT_EQ(MainWindowHandle(), nullptr);
     EXPECT_FALSE(AnyVisibleWindowOfThisProcess());
@@ -189,10 +189,7 @@ TEST(RunProgram, ClosingTheWindowEndsWithExitCodeZero) {
 // dying process operator new refuses everything.
 wchar_t g_expected_text[128];
 
-void NoteExpectedOutOfMemoryText() {
-  MultiByteToWideChar(936, 0, kOutOfMemoryMessage.data(),
-                      static_cast<int>(kOutOfMemoryMessage.size()), g_expected_text, 127);
-}
+void NoteExpectedOutOfMemoryText() { LoadTextInto(IDS_OUT_OF_MEMORY, g_expected_text); }
 
 bool SaysOutOfMemory(HWND box) {
   for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
