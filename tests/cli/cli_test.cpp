@@ -57,6 +57,27 @@ TEST(CliTest, ExhaustedRunSaysSoOnOneLine) {
   EXPECT_NE(o.err.find("1280 lines"), std::string::npos) << o.err;
 }
 
+// The count in the message is the run's own: runs of other lengths say theirs.
+TEST(CliTest, ExhaustedMessageCountsTheLinesOfItsRun) {
+  const struct {
+    const char* start;
+    std::size_t lines;
+  } runs[] = {
+      {"AA:BB:CC:DD:EE:FE", 1026},  // two lines of EE, then four passes of 256
+      {"AA:BB:CC:DD:EE:FF", 1025},
+      {"AA:BB:CC:DD:EE:7F", 1153},
+  };
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.start);
+    const Outcome o = RunCli({run.start, "AA:BB:CC:DD:00:00"});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(CountLines(o.out), run.lines);
+    std::string said = " (";
+    said += std::to_string(run.lines) + " lines written)";
+    EXPECT_NE(o.err.find(said), std::string::npos) << o.err;
+  }
+}
+
 struct RefusedCase {
   const char* name;
   std::string start;

@@ -166,6 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
                       254},
         ExhaustedCase{"LowerCaseEndGroup5AfterTheFirstPass", "AA:BB:CC:DD:EE:FE",
                       "AA:BB:CC:DD:ef:01", kFromEE, 254},
+        // the generated group 5 texts are upper case, whatever the start's
+        ExhaustedCase{"LowerCaseGroup5UpperCaseFromTheSecondPass", "AA:BB:CC:DD:ee:FE",
+                      "AA:BB:CC:DD:00:00", {"ee", "EF", "F0", "F1", "F2"}, 254},
         ExhaustedCase{"EndGroup6BelowTheStarts", "AA:BB:CC:DD:EE:10", "AA:BB:CC:DD:EE:0F",
                       kFromEE, 16},
         ExhaustedCase{"Group5PastFF", "AA:BB:CC:DD:FE:FF", "AA:BB:CC:DD:FE:00",

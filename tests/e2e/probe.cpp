@@ -4,6 +4,11 @@
 //                        in desktop coordinates; exit status 1 while no MainWindow is shown
 //   e2e_probe box        the message box shown: "caption=...", "text=...",
 //                        "buttons=N" and "ok=LEFT TOP RIGHT BOTTOM"; exit status 1 while none is
+//   e2e_probe focus      the identifier of MainWindow's control that has the keyboard focus;
+//                        exit status 1 while none has
+//   e2e_probe text ID    the text of MainWindow's control ID
+//   e2e_probe codepage   "acp=N expected=M": Windows' code page and the one the locale asks
+//                        for; exit status 0 only when they are the same
 // Texts are printed in UTF-8, lines end in "\n".
 #include <windows.h>
 
@@ -11,7 +16,10 @@
 #include <io.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
+
+#include "../ui/support/expected_code_page.h"
 
 namespace {
 
@@ -59,9 +67,14 @@ void PrintRect(HWND window) {
               static_cast<long>(r.right), static_cast<long>(r.bottom));
 }
 
-int Controls() {
+HWND MainWindow() {
   HWND main = nullptr;
   EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&main));
+  return main;
+}
+
+int Controls() {
+  const HWND main = MainWindow();
   if (!main) return 1;
   for (int id : kControlIds) {
     std::printf("%d ", id);
@@ -95,12 +108,45 @@ int Box() {
   return 0;
 }
 
+// The focus of another process's window is its thread's, read from there.
+int Focus() {
+  const HWND main = MainWindow();
+  if (!main) return 1;
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) || !info.hwndFocus ||
+      GetParent(info.hwndFocus) != main) {
+    return 1;
+  }
+  std::printf("%d\n", GetDlgCtrlID(info.hwndFocus));
+  return 0;
+}
+
+int Text(int id) {
+  const HWND main = MainWindow();
+  if (!main) return 1;
+  std::printf("%s\n", Utf8(TextOf(GetDlgItem(main, id))).c_str());
+  return 0;
+}
+
+int CodePage() {
+  const UINT acp = GetACP();
+  const UINT expected = macrange::test::ExpectedCodePage();
+  std::printf("acp=%u expected=%u\n", acp, expected);
+  return acp == expected && expected != 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // "\n" stays "\n"
   if (argc == 2 && std::wstring(argv[1]) == L"controls") return Controls();
   if (argc == 2 && std::wstring(argv[1]) == L"box") return Box();
-  std::fputs("usage: e2e_probe controls|box\n", stderr);
+  if (argc == 2 && std::wstring(argv[1]) == L"focus") return Focus();
+  if (argc == 3 && std::wstring(argv[1]) == L"text") {
+    return Text(static_cast<int>(std::wcstol(argv[2], nullptr, 10)));
+  }
+  if (argc == 2 && std::wstring(argv[1]) == L"codepage") return CodePage();
+  std::fputs("usage: e2e_probe controls|box|focus|text ID|codepage\n", stderr);
   return 2;
 }

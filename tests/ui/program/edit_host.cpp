@@ -5,6 +5,7 @@ namespace macrange::test {
 namespace {
 
 constexpr wchar_t kHostClass[] = L"MacrangeTestEditHost";
+constexpr wchar_t kCounterProperty[] = L"MacrangeTestMessageCounter";
 
 void RegisterHostClass() {
   WNDCLASSEXW wc{};
@@ -42,6 +43,32 @@ EditHost::EditHost(int boxes) {
 EditHost::~EditHost() {
   DestroyWindow(window_);
   PumpMessages();
+}
+
+MessageCounter::MessageCounter(HWND window) : window_(window) {
+  SetPropW(window_, kCounterProperty, this);
+  previous_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageCounter::Proc)));
+}
+
+MessageCounter::~MessageCounter() {
+  if (!IsWindow(window_)) return;
+  SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  RemovePropW(window_, kCounterProperty);
+}
+
+int MessageCounter::Count(UINT message) const {
+  const auto found = counts_.find(message);
+  return found == counts_.end() ? 0 : found->second;
+}
+
+// The count allocates the first time a message is seen: not for the tests that
+// make memory run out, since on x86 no exception can leave a window procedure
+// (DWARF unwinding does not pass the window system's frames).
+LRESULT CALLBACK MessageCounter::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = static_cast<MessageCounter*>(GetPropW(window, kCounterProperty));
+  ++self->counts_[message];
+  return CallWindowProcW(self->previous_, window, message, wparam, lparam);
 }
 
 void PumpMessages() {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,27 @@ class EditHost {
  private:
   HWND window_ = nullptr;
   std::vector<HWND> boxes_;
+};
+
+// Counts the messages a window receives while the object lives, by
+// subclassing it; every message still reaches the window's own procedure.
+// One counter per window at a time.
+class MessageCounter {
+ public:
+  explicit MessageCounter(HWND window);
+  ~MessageCounter();
+  MessageCounter(const MessageCounter&) = delete;
+  MessageCounter& operator=(const MessageCounter&) = delete;
+
+  int Count(UINT message) const;
+  void Reset() { counts_.clear(); }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+  HWND window_;
+  WNDPROC previous_ = nullptr;
+  std::map<UINT, int> counts_;
 };
 
 // Handles every message waiting for this thread.

@@ -123,15 +123,26 @@ TEST_F(GeneratePress, RefusalsAreToldAndLeaveTheBoxAsItWas) {
       {"AA:BB:CC:DD:20000000000000:00", "AA:BB:CC:DD:EF:01", Refusal::kStartGroup5TooLarge},
       {"AA:BB:CC:DD:FFFFFFFFFFFFFFFF:00", "AA:BB:CC:DD:EF:01", Refusal::kStartGroup5TooLarge},
   };
-  const std::wstring before =
-      Wide(std::string(kAh) + "user text\r\n") + kWorkedExampleLines + L"half a li";
+  // Enough lines that the box scrolls, and the user's place in their middle:
+  // a refusal must not move the caret, the selection or the scroll position.
+  std::wstring before = Wide(std::string(kAh) + "user text\r\n");
+  for (int i = 0; i < 20; ++i) before += kWorkedExampleLines;
+  before += L"half a li";
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.start << " / " << c.end);
     SetWindowTextW(OutputBox(), before.c_str());
-    SendMessageW(OutputBox(), EM_SETSEL, 4, 8);
+    const auto middle = static_cast<WPARAM>(before.size() / 2);
+    SendMessageW(OutputBox(), EM_SETSEL, middle, middle + 5);
+    SendMessageW(OutputBox(), EM_SCROLLCARET, 0, 0);
+    const test::EditState user_state = test::EditStateOf(OutputBox());
+    ASSERT_GT(user_state.first_visible_line, 0) << "the box must be scrolled for the check to tell";
     Type(c.start, c.end);
     MessageBoxWatcher watcher(window(), OutputBox());
+    test::MessageCounter counter(OutputBox());
     Press(kIdGenerateButton);
+
+    EXPECT_EQ(counter.Count(EM_REPLACESEL), 0) << "nothing is inserted, not even nothing";
+    EXPECT_EQ(test::EditStateOf(OutputBox()), user_state);
 
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
@@ -141,6 +152,38 @@ TEST_F(GeneratePress, RefusalsAreToldAndLeaveTheBoxAsItWas) {
     EXPECT_FALSE(seen[0].watched_window_enabled);
     EXPECT_EQ(seen[0].watched_edit_text, before);
     EXPECT_EQ(OutputText(), before);
+  }
+}
+
+// The box's end is learned from its length: the output box is never asked for
+// its text during a press, and one press's lines go in as one insertion,
+// whether the end is met or not and however much the box holds already.
+TEST_F(GeneratePress, InsertsOnceAndNeverReadsTheOutputBox) {
+  const struct {
+    const char* start;
+    const char* end;
+    int lines_already;
+  } cases[] = {
+      {"AA:BB:CC:DD:EE:FE", "AA:BB:CC:DD:EF:01", 0},     // completed: flushed before the box
+      {"AA:BB:CC:DD:EE:FE", "AA:BB:CC:DD:EF:01", 3000},  // the same after 3,000 lines
+      {"AA:BB:CC:DD:EE:00", "AA:BB:CC:DD:EE:ff", 0},     // 1,280 lines, the end never met
+      {"AA:BB:CC:DD:EE:00", "AA:BB:CC:DD:EE:ff", 3000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.start << " / " << c.end << " after " << c.lines_already);
+    std::wstring already;
+    for (int i = 0; i < c.lines_already; ++i) already += L"AA:BB:CC:DD:00:00\r\n";
+    SetWindowTextW(OutputBox(), already.c_str());
+    Type(c.start, c.end);
+    // The watcher reads no edit box: it would send WM_GETTEXT itself.
+    MessageBoxWatcher watcher(window());
+    test::MessageCounter counter(OutputBox());
+    Press(kIdGenerateButton);
+
+    EXPECT_EQ(counter.Count(WM_GETTEXT), 0);
+    EXPECT_EQ(counter.Count(EM_REPLACESEL), 1);
+    EXPECT_TRUE(OutputText().starts_with(already));
+    EXPECT_GT(OutputText().size(), already.size());
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,30 @@
 #include "ui/main_window.h"
 
 namespace macrange::test {
+
+// What the user sees of an edit box: its text, its selection (EM_GETSEL) and
+// its first visible line.
+struct EditState {
+  std::wstring text;
+  DWORD selection_start = 0;
+  DWORD selection_end = 0;
+  LRESULT first_visible_line = 0;
+  bool operator==(const EditState&) const = default;
+};
+
+inline EditState EditStateOf(HWND box) {
+  EditState state;
+  state.text = WindowTextW(box);
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&state.selection_start),
+               reinterpret_cast<LPARAM>(&state.selection_end));
+  state.first_visible_line = SendMessageW(box, EM_GETFIRSTVISIBLELINE, 0, 0);
+  return state;
+}
+
+inline void PrintTo(const EditState& state, std::ostream* os) {
+  *os << state.text.size() << " characters, selection " << state.selection_start << " to "
+      << state.selection_end << ", first visible line " << state.first_visible_line;
+}
 
 class MainWindowTest : public testing::Test {
  protected:

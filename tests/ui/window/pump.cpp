@@ -35,6 +35,19 @@ void Pump() {
   }
 }
 
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
+  const ULONGLONG start = GetTickCount64();
+  for (;;) {
+    Pump();
+    if (done()) return true;
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    if (elapsed >= timeout_ms) return false;
+    // Wakes for the next message, or looks again after a moment for changes
+    // that arrive without one.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
 void PumpFor(DWORD ms) {
   const DWORD start = GetTickCount();
   do {

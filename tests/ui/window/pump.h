@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 namespace macrange::test {
@@ -18,8 +19,16 @@ struct DispatchedKey {
 // Handles every message waiting in the thread's queue, then returns.
 void Pump();
 
-// Pumps for about `ms` milliseconds, for work the window system finishes
-// asynchronously (activation, painting).
+// How long a test waits for something the window system does at its own pace
+// (activation, painting): generous, for a loaded 2-core machine.
+inline constexpr DWORD kWaitMs = 30000;
+
+// Pumps until `done` holds, for work the window system finishes
+// asynchronously. False when it still does not hold after timeout_ms.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms = kWaitMs);
+
+// Pumps for about `ms` milliseconds. A test that waits for something waits
+// for it with PumpUntil instead.
 void PumpFor(DWORD ms);
 
 // Key and character messages dispatched since the last ClearDispatchedKeys.

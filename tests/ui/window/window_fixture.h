@@ -21,15 +21,22 @@ inline std::wstring TextOf(HWND control) {
 inline DWORD StyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)); }
 inline DWORD ExStyleOf(HWND hwnd) { return static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)); }
 
-// Brings `window` to the front and waits until the window system says so.
-inline bool Activate(HWND window) {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    SetForegroundWindow(window);
-    SetActiveWindow(window);
-    PumpFor(20);
-    if (GetActiveWindow() == window && GetForegroundWindow() == window) return true;
-  }
-  return false;
+// Brings `window` to the front and waits until the window system says so,
+// asking again while it waits (a request can be lost while another window is
+// still being activated). False when it is still not there after timeout_ms.
+inline bool Activate(HWND window, DWORD timeout_ms = kWaitMs) {
+  ULONGLONG asked = 0;
+  return PumpUntil(
+      [window, &asked] {
+        if (GetActiveWindow() == window && GetForegroundWindow() == window) return true;
+        if (GetTickCount64() - asked >= 100) {
+          SetForegroundWindow(window);
+          SetActiveWindow(window);
+          asked = GetTickCount64();
+        }
+        return false;
+      },
+      timeout_ms);
 }
 
 class MainWindowTest : public ::testing::Test {
