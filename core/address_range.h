@@ -60,9 +60,10 @@ inline constexpr std::int32_t kMostLinesPerRun = kPasses * 256;
 // lines, and an edit box wraps long unbroken lines slowly: a careless paste of
 // thousands of bytes there would freeze the window for minutes. No real
 // address comes near this many bytes (a sixteen-digit zero-padded group 5 is
-// served), and a first pass of lines this long still costs less than a normal
-// press again.
-inline constexpr std::int32_t kLongestGroup5 = 64;
+// served, with room to spare), and a first pass of lines this long still costs
+// less than twice a normal press under Wine: at 64 bytes each such line wraps
+// twice in the output box and the press costs more.
+inline constexpr std::int32_t kLongestGroup5 = 32;
 
 // Every line keeps the first 12 bytes of start as its prefix, then group 5,
 // ":" and group 6. Group 6 counts up from the start's value to FF; then group 5

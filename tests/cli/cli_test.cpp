@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"Group5TooLong", "AA:BB:CC:DD:" + std::string(4000, '0') + ":00",
                     "AA:BB:CC:DD:EF:01",
                     {"start address \"AA:BB:CC:DD:0000", "...\"", "group 5 is 4000 bytes long",
-                     "at most 64"}},
+                     "at most 32"}},
         // a terminal control sequence is shown escaped, not sent as is
         RefusedCase{"ControlBytesEscaped", "\x1B[2J:x", "AA:BB:CC:DD:EF:01",
                     {"start address \"\\x1B[2J:x\""}}),

@@ -156,6 +156,8 @@ TEST_P(ExhaustedRunTest, RunsFivePassesWithoutNotice) {
 
 const std::vector<std::string> kFromEE = {"EE", "EF", "F0", "F1", "F2"};
 
+std::string Zeros(int n) { return std::string(static_cast<std::size_t>(n), '0'); }
+
 INSTANTIATE_TEST_SUITE_P(
     Table, ExhaustedRunTest,
     testing::Values(
@@ -185,11 +187,11 @@ INSTANTIATE_TEST_SUITE_P(
         ExhaustedCase{"SixteenDigitZeroPaddedGroup5", "AA:BB:CC:DD:00000000000000EE:FE",
                       "AA:BB:CC:DD:EE:FF",
                       {"00000000000000EE", "EF", "F0", "F1", "F2"}, 254},
-        ExhaustedCase{"LongestGroup5", "AA:BB:CC:DD:" + std::string(62, '0') + "EE:FE",
-                      "AA:BB:CC:DD:EE:FF", {std::string(62, '0') + "EE", "EF", "F0", "F1", "F2"},
+        ExhaustedCase{"LongestGroup5", "AA:BB:CC:DD:" + Zeros(kLongestGroup5 - 2) + "EE:FE",
+                      "AA:BB:CC:DD:EE:FF", {Zeros(kLongestGroup5 - 2) + "EE", "EF", "F0", "F1", "F2"},
                       254},
-        ExhaustedCase{"LongestGroup5OfStrayBytes", "AA:BB:CC:DD:" + std::string(64, 'x') + ":FE",
-                      "AA:BB:CC:DD:EE:FF", {std::string(64, 'x'), "01", "02", "03", "04"}, 254},
+        ExhaustedCase{"LongestGroup5OfStrayBytes", "AA:BB:CC:DD:" + std::string(kLongestGroup5, 'x') + ":FE",
+                      "AA:BB:CC:DD:EE:FF", {std::string(kLongestGroup5, 'x'), "01", "02", "03", "04"}, 254},
         // only the start's group 5 is repeated in the lines: no other group is bounded
         ExhaustedCase{"LongEndGroup5", "AA:BB:CC:DD:EE:00",
                       "AA:BB:CC:DD:" + std::string(1000, 'E') + ":00", kFromEE, 0},
@@ -251,12 +253,12 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"LargestPositiveGroup5", "AA:BB:CC:DD:7FFFFFFFFFFFFFFF:FE", kGood,
                     Refusal::kStartGroup5TooLarge},
         // group 5 is repeated in every line of the first pass, so its length is bounded
-        RefusedCase{"Group5OneByteTooLong", "AA:BB:CC:DD:" + std::string(63, '0') + "EE:FE",
+        RefusedCase{"Group5OneByteTooLong", "AA:BB:CC:DD:" + Zeros(kLongestGroup5 - 1) + "EE:FE",
                     kGood, Refusal::kStartGroup5TooLong},
         RefusedCase{"Group5OfAThousandStrayBytes", "AA:BB:CC:DD:" + std::string(1000, 'x') + ":FE",
                     kGood, Refusal::kStartGroup5TooLong},
         // the length is the reason given even when the value is too large as well
-        RefusedCase{"Group5TooLongAndTooLarge", "AA:BB:CC:DD:" + std::string(65, 'F') + ":FE", kGood,
+        RefusedCase{"Group5TooLongAndTooLarge", "AA:BB:CC:DD:" + std::string(kLongestGroup5 + 1, 'F') + ":FE", kGood,
                     Refusal::kStartGroup5TooLong},
         RefusedCase{"Group5TooLongWithShortEnd", "AA:BB:CC:DD:" + std::string(100, '0') + ":FE",
                     "AA:BB", Refusal::kEndTooFewGroups}),

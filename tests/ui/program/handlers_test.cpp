@@ -97,7 +97,8 @@ TEST_F(GeneratePress, LinesGoAfterTheTextWhateverTheUserLeftSelected) {
 
 // Group 5 is written as typed in the first pass up to the longest served.
 TEST_F(GeneratePress, LongZeroPaddedGroup5IsServedAsTyped) {
-  for (const std::string& group5 : {std::string("00000000000000EE"), std::string(62, '0') + "EE"}) {
+  const std::string longest = std::string(kLongestGroup5 - 2, '0') + "EE";
+  for (const std::string& group5 : {std::string("00000000000000EE"), longest}) {
     SCOPED_TRACE(group5);
     SetWindowTextW(OutputBox(), L"");
     Type("AA:BB:CC:DD:" + group5 + ":FE", "AA:BB:CC:DD:EF:01");
@@ -139,7 +140,7 @@ TEST_F(GeneratePress, RefusalsAreToldAndLeaveTheBoxAsItWas) {
       {"AA:BB:CC:DD:EE:FFFFFFFFFFFFFFFF", "AA:BB:CC:DD:EF:01", Refusal::kStartGroup6Negative},
       {"AA:BB:CC:DD:20000000000000:00", "AA:BB:CC:DD:EF:01", Refusal::kStartGroup5TooLarge},
       {"AA:BB:CC:DD:FFFFFFFFFFFFFFFF:00", "AA:BB:CC:DD:EF:01", Refusal::kStartGroup5TooLarge},
-      {"AA:BB:CC:DD:" + std::string(65, '0') + ":00", "AA:BB:CC:DD:EF:01",
+      {"AA:BB:CC:DD:" + std::string(kLongestGroup5 + 1, '0') + ":00", "AA:BB:CC:DD:EF:01",
        Refusal::kStartGroup5TooLong},
       {"AA:BB:CC:DD:" + std::string(4000, 'x') + ":00", "AA:BB:CC:DD:EF:01",
        Refusal::kStartGroup5TooLong},

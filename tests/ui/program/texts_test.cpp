@@ -44,7 +44,7 @@ TEST(Texts, ReadAsSpelledInCodePage936) {
       {RefusalMessage(Refusal::kStartGroup5TooLarge),
        u8"开始地址的第五组数值过大（最大为 1FFFFFFFFFFFFC），无法生成。\n正确的地址例如：AA:BB:CC:DD:EE:FE"},
       {RefusalMessage(Refusal::kStartGroup5TooLong),
-       u8"开始地址的第五组过长（最多 64 个字节），无法生成。第五组通常是两位十六进制数。\n"
+       u8"开始地址的第五组过长（最多 32 个字节），无法生成。第五组通常是两位十六进制数。\n"
        u8"正确的地址例如：AA:BB:CC:DD:EE:FE"},
       {kMessageLoopFailedMessage, u8"无法读取窗口消息，程序将退出。"},
       {kWindowNotMadeMessage, u8"无法创建主窗口，程序将退出。"},
