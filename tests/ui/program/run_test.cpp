@@ -14,26 +14,14 @@
 #include <thread>
 
 #include "message_box_watcher.h"
+#include "refusable_new.h"
 #include "ui/codepage.h"
 #include "ui/main_window.h"
-
-// Allocation that can be made to fail, for the out-of-memory test. Replacing
-// the global operator new is how a program sees every allocation at once.
-namespace {
-std::atomic<bool> g_refuse_allocation{false};
-}  // namespace
-
-void* operator new(std::size_t size) {
-  if (g_refuse_allocation.load(std::memory_order_relaxed)) throw std::bad_alloc();
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace macrange::ui {
 namespace {
 
+using test::g_refuse_allocation;
 using test::MessageBoxWatcher;
 
 struct Found {
