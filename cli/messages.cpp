@@ -82,6 +82,11 @@ std::string RefusalMessage(Refusal refusal, std::string_view start, std::string_
              " is above " + Int64ToHexText(kLargestGroup5Value) +
              ", the largest value it can be stepped from exactly; for example " +
              std::string(kGoodStart);
+    case Refusal::kStartGroup5TooLong:
+      return "start address " + Quoted(start) + ": group 5 is " +
+             std::to_string(SplitText(start, ":")[4].size()) + " bytes long; at most " +
+             std::to_string(kLongestGroup5) +
+             " are served (it is normally two digits), for example " + std::string(kGoodStart);
     case Refusal::kNone:
       break;
   }

@@ -20,6 +20,7 @@ Refusal CheckInput(const TextArray& start, const TextArray& end) {
   if (start.size() < kGroupsNeeded) return Refusal::kStartTooFewGroups;
   if (end.size() < kGroupsNeeded) return Refusal::kEndTooFewGroups;
   if (HexTextToInt64(start[5]) < 0) return Refusal::kStartGroup6Negative;
+  if (TextLength(start[4]) > kLongestGroup5) return Refusal::kStartGroup5TooLong;
   const std::int64_t group5 = HexTextToInt64(start[4]);
   if (group5 < 0 || group5 > kLargestGroup5Value) return Refusal::kStartGroup5TooLarge;
   return Refusal::kNone;

@@ -38,6 +38,7 @@ enum class Refusal {
   kEndTooFewGroups,       // the end has fewer than six groups
   kStartGroup6Negative,   // start group 6 reads as a negative 64-bit value
   kStartGroup5TooLarge,   // start group 5 lies outside the range its steps are exact in
+  kStartGroup5TooLong,    // start group 5 is longer than kLongestGroup5 bytes
 };
 
 struct RangeResult {
@@ -55,6 +56,14 @@ inline constexpr std::int32_t kPrefixLength = 12;
 // as the last value reached is at most 2^53.
 inline constexpr std::int64_t kLargestGroup5Value = (std::int64_t{1} << 53) - (kPasses - 1);
 inline constexpr std::int32_t kMostLinesPerRun = kPasses * 256;
+// The first pass repeats the start's group 5 as typed in each of its up to 256
+// lines, and an edit box wraps long unbroken lines slowly: a careless paste of
+// thousands of bytes there would freeze the window for minutes. No real
+// address comes near this many bytes (a sixteen-digit zero-padded group 5 is
+// served, with room to spare), and a first pass of lines this long still costs
+// less than twice a normal press under Wine: at 64 bytes each such line wraps
+// twice in the output box and the press costs more.
+inline constexpr std::int32_t kLongestGroup5 = 32;
 
 // Every line keeps the first 12 bytes of start as its prefix, then group 5,
 // ":" and group 6. Group 6 counts up from the start's value to FF; then group 5

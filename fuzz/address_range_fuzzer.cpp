@@ -111,7 +111,8 @@ class CheckingSink : public AddressLineSink {
   bool Servable() const {
     if (start_groups_.size() < 6 || end_groups_.size() < 6) return false;
     const std::int64_t group5 = HexTextToInt64(start_groups_[4]);
-    return HexTextToInt64(start_groups_[5]) >= 0 && group5 >= 0 && group5 <= kLargestGroup5Value;
+    return HexTextToInt64(start_groups_[5]) >= 0 && group5 >= 0 &&
+           group5 <= kLargestGroup5Value && TextLength(start_groups_[4]) <= kLongestGroup5;
   }
 
   const std::string prefix_;

@@ -1,7 +1,5 @@
 #include "ui/label.h"
 
-#include <string>
-
 #include "ui/window_class.h"
 
 namespace macrange::ui {
@@ -13,11 +11,12 @@ HFONT LabelFont(HWND label) {
   return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-std::wstring Caption(HWND label) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+// Nothing here allocates or throws: this runs inside the window procedure,
+// which on the x86 build no C++ exception may leave (it unwinds with DWARF
+// tables, which cannot pass through the window system's frames). The caption
+// is read into a fixed buffer; a label 32 pixels wide shows far fewer
+// characters than it holds.
+constexpr int kLongestCaption = 255;
 
 // The whole label is painted here, background included, so WM_ERASEBKGND
 // has nothing to do and the caption never flickers.
@@ -25,11 +24,12 @@ void PaintLabel(HWND label, HDC dc) {
   RECT area;
   GetClientRect(label, &area);
   FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-  const std::wstring caption = Caption(label);
+  wchar_t caption[kLongestCaption + 1] = {};
+  const int length = GetWindowTextW(label, caption, kLongestCaption + 1);
   const HGDIOBJ old_font = SelectObject(dc, LabelFont(label));
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkMode(dc, TRANSPARENT);
-  DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
+  DrawTextW(dc, caption, length > 0 ? length : 0, &area,
             DT_NOPREFIX | DT_LEFT | DT_SINGLELINE | DT_VCENTER);
   SelectObject(dc, old_font);
 }

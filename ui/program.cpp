@@ -24,22 +24,30 @@ void ShowFailure(UINT message_id) {
   MessageBoxW(nullptr, text, caption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
-int RunMessageLoop() {
+}  // namespace
+
+int RunMessageLoop(FetchMessage fetch) {
   g_loop_entered = true;
   MSG msg{};
+  int failures = 0;
   for (;;) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    const BOOL got = fetch(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
-    // -1 is a failure to fetch one message (a huge message from another
-    // process can cause it), not the end of the program.
-    if (got == -1) continue;
+    // -1 is an error, not WM_QUIT.
+    if (got < 0) {
+      if (++failures >= kMostFetchFailures) {
+        ShowFailure(IDS_MESSAGE_LOOP_FAILED);
+        return kExitMessageLoopFailed;
+      }
+      Sleep(kFetchFailurePauseMs);
+      continue;
+    }
+    failures = 0;
     if (HandleMainWindowKey(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
 }
-
-}  // namespace
 
 void NoteWindowDestroyed() {
   if (g_loop_entered && MainWindowHandle() == nullptr) PostQuitMessage(0);

@@ -16,6 +16,8 @@ UINT RefusalMessageId(Refusal refusal) {
       return IDS_START_GROUP6_NEGATIVE;
     case Refusal::kStartGroup5TooLarge:
       return IDS_START_GROUP5_TOO_LARGE;
+    case Refusal::kStartGroup5TooLong:
+      return IDS_START_GROUP5_TOO_LONG;
   }
   return 0;
 }

@@ -111,6 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"start address", "group 6 \"FFFFFFFFFFFFFFFF\"", "negative"}},
         RefusedCase{"Group5TooLarge", "AA:BB:CC:DD:20000000000000:00", "AA:BB:CC:DD:EF:01",
                     {"start address", "group 5 \"20000000000000\"", "above 1FFFFFFFFFFFFC"}},
+        // a paste into group 5 that would make every first-pass line thousands of bytes
+        RefusedCase{"Group5TooLong", "AA:BB:CC:DD:" + std::string(4000, '0') + ":00",
+                    "AA:BB:CC:DD:EF:01",
+                    {"start address \"AA:BB:CC:DD:0000", "...\"", "group 5 is 4000 bytes long",
+                     "at most 32"}},
         // a terminal control sequence is shown escaped, not sent as is
         RefusedCase{"ControlBytesEscaped", "\x1B[2J:x", "AA:BB:CC:DD:EF:01",
                     {"start address \"\\x1B[2J:x\""}}),

@@ -156,6 +156,8 @@ TEST_P(ExhaustedRunTest, RunsFivePassesWithoutNotice) {
 
 const std::vector<std::string> kFromEE = {"EE", "EF", "F0", "F1", "F2"};
 
+std::string Zeros(int n) { return std::string(static_cast<std::size_t>(n), '0'); }
+
 INSTANTIATE_TEST_SUITE_P(
     Table, ExhaustedRunTest,
     testing::Values(
@@ -184,7 +186,20 @@ INSTANTIATE_TEST_SUITE_P(
                       "AA:BB:CC:DD:00:00",
                       {"10000000000000000", "01", "02", "03", "04"}, 255},
         ExhaustedCase{"LargestGroup6", "AA:BB:CC:DD:EE:7FFFFFFFFFFFFFFF", "AA:BB:CC:DD:EE:00",
-                      kFromEE, 256}),
+                      kFromEE, 256},
+        ExhaustedCase{"SixteenDigitZeroPaddedGroup5", "AA:BB:CC:DD:00000000000000EE:FE",
+                      "AA:BB:CC:DD:EE:FF",
+                      {"00000000000000EE", "EF", "F0", "F1", "F2"}, 254},
+        ExhaustedCase{"LongestGroup5", "AA:BB:CC:DD:" + Zeros(kLongestGroup5 - 2) + "EE:FE",
+                      "AA:BB:CC:DD:EE:FF", {Zeros(kLongestGroup5 - 2) + "EE", "EF", "F0", "F1", "F2"},
+                      254},
+        ExhaustedCase{"LongestGroup5OfStrayBytes", "AA:BB:CC:DD:" + std::string(kLongestGroup5, 'x') + ":FE",
+                      "AA:BB:CC:DD:EE:FF", {std::string(kLongestGroup5, 'x'), "01", "02", "03", "04"}, 254},
+        // only the start's group 5 is repeated in the lines: no other group is bounded
+        ExhaustedCase{"LongEndGroup5", "AA:BB:CC:DD:EE:00",
+                      "AA:BB:CC:DD:" + std::string(1000, 'E') + ":00", kFromEE, 0},
+        ExhaustedCase{"LongStartGroup4", "AA:BB:CC:" + std::string(1000, 'D') + ":EE:00",
+                      "AA:BB:CC:DD:F3:00", kFromEE, 0}),
     [](const testing::TestParamInfo<ExhaustedCase>& info) { return info.param.name; });
 
 struct RefusedCase {
@@ -239,7 +254,17 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"NegativeGroup5", "AA:BB:CC:DD:FFFFFFFFFFFFFFFF:FE", kGood,
                     Refusal::kStartGroup5TooLarge},
         RefusedCase{"LargestPositiveGroup5", "AA:BB:CC:DD:7FFFFFFFFFFFFFFF:FE", kGood,
-                    Refusal::kStartGroup5TooLarge}),
+                    Refusal::kStartGroup5TooLarge},
+        // group 5 is repeated in every line of the first pass, so its length is bounded
+        RefusedCase{"Group5OneByteTooLong", "AA:BB:CC:DD:" + Zeros(kLongestGroup5 - 1) + "EE:FE",
+                    kGood, Refusal::kStartGroup5TooLong},
+        RefusedCase{"Group5OfAThousandStrayBytes", "AA:BB:CC:DD:" + std::string(1000, 'x') + ":FE",
+                    kGood, Refusal::kStartGroup5TooLong},
+        // the length is the reason given even when the value is too large as well
+        RefusedCase{"Group5TooLongAndTooLarge", "AA:BB:CC:DD:" + std::string(kLongestGroup5 + 1, 'F') + ":FE", kGood,
+                    Refusal::kStartGroup5TooLong},
+        RefusedCase{"Group5TooLongWithShortEnd", "AA:BB:CC:DD:" + std::string(100, '0') + ":FE",
+                    "AA:BB", Refusal::kEndTooFewGroups}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(GenerateAddressRangeTest, KeepsNothingBetweenRuns) {

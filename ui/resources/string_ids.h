@@ -17,8 +17,10 @@
 #define IDS_END_TOO_FEW_GROUPS 33
 #define IDS_START_GROUP6_NEGATIVE 34
 #define IDS_START_GROUP5_TOO_LARGE 35
+#define IDS_START_GROUP5_TOO_LONG 36
 
 // The failures that end the program, and their caption.
 #define IDS_FAILURE_CAPTION 48
 #define IDS_WINDOW_NOT_MADE 49
 #define IDS_OUT_OF_MEMORY 50
+#define IDS_MESSAGE_LOOP_FAILED 51

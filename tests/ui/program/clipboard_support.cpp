@@ -29,18 +29,22 @@ void PutClipboardUnicode(const std::wstring& text) {
   CloseClipboard();
 }
 
-ClipboardHolder::ClipboardHolder() {
+ClipboardHolder::ClipboardHolder(DWORD hold_ms) {
   const std::wstring id = std::to_wstring(GetCurrentProcessId());
   const std::wstring held_name = L"macrange-clipboard-held-" + id;
   const std::wstring release_name = L"macrange-clipboard-release-" + id;
+  const std::wstring let_go_name = L"macrange-clipboard-let-go-" + id;
   held_ = CreateEventW(nullptr, TRUE, FALSE, held_name.c_str());
   release_ = CreateEventW(nullptr, TRUE, FALSE, release_name.c_str());
+  let_go_ = CreateEventW(nullptr, TRUE, FALSE, let_go_name.c_str());
 
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring holder = path;
   holder = holder.substr(0, holder.find_last_of(L"\\/") + 1) + L"clipboard_holder.exe";
-  std::wstring command = L"\"" + holder + L"\" " + held_name + L" " + release_name;
+  std::wstring command =
+      L"\"" + holder + L"\" " + held_name + L" " + release_name + L" " + let_go_name;
+  if (hold_ms != INFINITE) command += L" " + std::to_wstring(hold_ms);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessW(holder.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
@@ -60,6 +64,7 @@ ClipboardHolder::~ClipboardHolder() {
   }
   CloseHandle(held_);
   CloseHandle(release_);
+  CloseHandle(let_go_);
 }
 
 }  // namespace macrange::test

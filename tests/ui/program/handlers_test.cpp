@@ -96,6 +96,25 @@ TEST_F(GeneratePress, LinesGoAfterTheTextWhateverTheUserLeftSelected) {
   }
 }
 
+// Group 5 is written as typed in the first pass up to the longest served.
+TEST_F(GeneratePress, LongZeroPaddedGroup5IsServedAsTyped) {
+  const std::string longest = std::string(kLongestGroup5 - 2, '0') + "EE";
+  for (const std::string& group5 : {std::string("00000000000000EE"), longest}) {
+    SCOPED_TRACE(group5);
+    SetWindowTextW(OutputBox(), L"");
+    Type("AA:BB:CC:DD:" + group5 + ":FE", "AA:BB:CC:DD:EF:01");
+    MessageBoxWatcher watcher(window(), OutputBox());
+    Press(kIdGenerateButton);
+
+    const std::wstring first = L"AA:BB:CC:DD:" + Wide(group5);
+    EXPECT_EQ(OutputText(), first + L":FE\r\n" + first + L":FF\r\n" +
+                                L"AA:BB:CC:DD:EF:00\r\nAA:BB:CC:DD:EF:01\r\n");
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    ExpectCompletionBox(seen[0]);
+  }
+}
+
 TEST_F(GeneratePress, EndNeverMetAppendsFivePassesAndShowsNoBox) {
   Type("AA:BB:CC:DD:EE:00", "AA:BB:CC:DD:EE:ff");  // group 6 is written upper case
   MessageBoxWatcher watcher(window(), OutputBox());
@@ -109,8 +128,8 @@ TEST_F(GeneratePress, EndNeverMetAppendsFivePassesAndShowsNoBox) {
 
 TEST_F(GeneratePress, RefusalsAreToldAndLeaveTheBoxAsItWas) {
   const struct {
-    const char* start;
-    const char* end;
+    std::string start;
+    std::string end;
     Refusal refusal;
   } cases[] = {
       {"AA:BB:CC:DD:EE", "AA:BB:CC:DD:EF:01", Refusal::kStartTooFewGroups},
@@ -122,6 +141,13 @@ TEST_F(GeneratePress, RefusalsAreToldAndLeaveTheBoxAsItWas) {
       {"AA:BB:CC:DD:EE:FFFFFFFFFFFFFFFF", "AA:BB:CC:DD:EF:01", Refusal::kStartGroup6Negative},
       {"AA:BB:CC:DD:20000000000000:00", "AA:BB:CC:DD:EF:01", Refusal::kStartGroup5TooLarge},
       {"AA:BB:CC:DD:FFFFFFFFFFFFFFFF:00", "AA:BB:CC:DD:EF:01", Refusal::kStartGroup5TooLarge},
+      {"AA:BB:CC:DD:" + std::string(kLongestGroup5 + 1, '0') + ":00", "AA:BB:CC:DD:EF:01",
+       Refusal::kStartGroup5TooLong},
+      {"AA:BB:CC:DD:" + std::string(4000, 'x') + ":00", "AA:BB:CC:DD:EF:01",
+       Refusal::kStartGroup5TooLong},
+      // the full-width colon an input method types in Chinese punctuation mode
+      {"AA\xA3\xBA" "BB\xA3\xBA" "CC\xA3\xBA" "DD\xA3\xBA" "EE\xA3\xBA" "FE", "AA:BB:CC:DD:EF:01",
+       Refusal::kStartTooFewGroups},
   };
   // Enough lines that the box scrolls, and the user's place in their middle:
   // a refusal must not move the caret, the selection or the scroll position.
@@ -129,7 +155,7 @@ TEST_F(GeneratePress, RefusalsAreToldAndLeaveTheBoxAsItWas) {
   for (int i = 0; i < 20; ++i) before += kWorkedExampleLines;
   before += L"half a li";
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.start << " / " << c.end);
+    SCOPED_TRACE(testing::Message() << c.start.substr(0, 40) << " / " << c.end);
     SetWindowTextW(OutputBox(), before.c_str());
     const auto middle = static_cast<WPARAM>(before.size() / 2);
     SendMessageW(OutputBox(), EM_SETSEL, middle, middle + 5);
@@ -233,6 +259,65 @@ TEST_F(CopyPress, ChangesNothingAndShowsNothingWhileAnotherProgramHoldsTheClipbo
   const auto unicode = ClipboardBlock(CF_UNICODETEXT);
   ASSERT_TRUE(unicode.has_value());
   EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t*>(unicode->data())), L"earlier content");
+  EXPECT_TRUE(watcher.Seen().empty());
+}
+
+std::string BytesOf(const std::wstring& text) {
+  const std::wstring with_zero = text + L'\0';
+  return std::string(reinterpret_cast<const char*>(with_zero.data()), with_zero.size() * 2);
+}
+
+// A character that code page 936 lacks, typed or pasted beside the lines,
+// survives the copy for Unicode programs; CF_TEXT holds the box's code page
+// 936 bytes, where such a character cannot be written.
+TEST_F(CopyPress, KeepsInUnicodeTheCharactersCodePage936Lacks) {
+  const struct {
+    const char* what;
+    std::wstring text;
+  } cases[] = {
+      {"check mark", std::wstring(L"AA:BB:CC:DD:EE:FE\r\n\u2713 done\r\n")},
+      {"emoji", std::wstring(L"AA:BB:CC:DD:EE:FE \U0001F600\r\n") + Wide(kAh)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetWindowTextW(OutputBox(), c.text.c_str());
+    test::PutClipboardUnicode(L"earlier content");
+    Press(kIdCopyButton);
+
+    EXPECT_EQ(ClipboardBlock(CF_UNICODETEXT), BytesOf(c.text));
+    const std::string bytes = ReadControlText(OutputBox());
+    EXPECT_NE(bytes.find('?'), std::string::npos) << "the character has no code page 936 bytes";
+    EXPECT_EQ(ClipboardBlock(CF_TEXT), bytes + '\0');
+    EXPECT_EQ(ClipboardBlock(CF_LOCALE), std::string("\x04\x08\0\0", 4));
+  }
+}
+
+// Clipboard history, clipboard sharing and clipboard managers open the
+// clipboard for a moment after every change: the copy waits for them.
+TEST_F(CopyPress, LandsWhenAnotherProgramLetsGoOfTheClipboardSoon) {
+  SetWindowTextW(OutputBox(), kWorkedExampleLines);
+  test::PutClipboardUnicode(L"earlier content");
+  test::ClipboardHolder holder(100);
+  ASSERT_TRUE(holder.holding());
+  Press(kIdCopyButton);
+
+  EXPECT_EQ(ClipboardBlock(CF_UNICODETEXT), BytesOf(kWorkedExampleLines));
+  EXPECT_EQ(GetClipboardOwner(), window());
+}
+
+TEST_F(CopyPress, GivesUpWhileAnotherProgramHoldsTheClipboardLong) {
+  SetWindowTextW(OutputBox(), kWorkedExampleLines);
+  test::PutClipboardUnicode(L"earlier content");
+  MessageBoxWatcher watcher;
+  {
+    test::ClipboardHolder holder(3000);
+    ASSERT_TRUE(holder.holding());
+    Press(kIdCopyButton);
+    // The handler returned before the holder let go: the window answers
+    // again while the clipboard is still held.
+    EXPECT_TRUE(holder.still_holding());
+  }
+  EXPECT_EQ(ClipboardBlock(CF_UNICODETEXT), BytesOf(L"earlier content"));
   EXPECT_TRUE(watcher.Seen().empty());
 }
 

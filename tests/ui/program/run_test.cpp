@@ -14,41 +14,15 @@
 #include <thread>
 
 #include "message_box_watcher.h"
+#include "refusable_new.h"
 #include "ui/main_window.h"
 #include "ui/texts.h"
-
-// Allocation that can be made to fail, for the out-of-memory tests. Replacing
-// the global operator new is how a program sees every allocation at once.
-namespace {
-// How many more allocations succeed before every later one is refused; -1
-// for no limit. Counted on g_limited_thread only, or on every thread when it
-// is 0.
-std::atomic<long> g_allocations_left{-1};
-std::atomic<DWORD> g_limited_thread{0};
-
-bool RefuseAllocation() {
-  const DWORD thread = g_limited_thread.load();
-  if (thread != 0 && thread != GetCurrentThreadId()) return false;
-  long left = g_allocations_left.load();
-  while (left > 0 && !g_allocations_left.compare_exchange_weak(left, left - 1)) {
-  }
-  return left == 0;
-}
-}  // namespace
-
-void* operator new(std::size_t size) {
-  if (RefuseAllocation()) throw std::bad_alloc();
-  if (void* p = std::malloc(size ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-// Not inlined: a free() inlined beside this file's own operator new reads to
-// the compiler as a mismatched pair.
-[[gnu::noinline]] void operator delete(void* p) noexcept { std::free(p); }
-[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace macrange::ui {
 namespace {
 
+using test::g_allocations_left;
+using test::g_limited_thread;
 using test::MessageBoxWatcher;
 
 struct Found {

@@ -153,7 +153,7 @@ TEST(SetClipboardText, PlacesTheBytesWithOneZeroByteAndTheSameUnicodeText) {
   for (const std::string& text : texts) {
     SCOPED_TRACE(text.substr(0, 20));
     test::PutClipboardUnicode(L"earlier content");
-    ASSERT_TRUE(SetClipboardText(host.window(), text));
+    ASSERT_TRUE(SetClipboardText(host.window(), text, win::WideFrom936(text)));
     // Windows refuses SetClipboardData on a clipboard emptied with no owner.
     EXPECT_EQ(GetClipboardOwner(), host.window());
 
@@ -165,6 +165,9 @@ TEST(SetClipboardText, PlacesTheBytesWithOneZeroByteAndTheSameUnicodeText) {
     const std::wstring wide = win::WideFrom936(text) + L'\0';
     EXPECT_EQ(*unicode, std::string(reinterpret_cast<const char*>(wide.data()),
                                     wide.size() * sizeof(wchar_t)));
+    // Wine stamps the locale of its own input method when a program places
+    // none: 0x0409 in a C.UTF-8 session, so this fails there without it.
+    EXPECT_EQ(ClipboardBlock(CF_LOCALE), std::string("\x04\x08\0\0", 4)) << "Chinese (PRC)";
   }
 }
 
@@ -174,7 +177,7 @@ TEST(SetClipboardText, ChangesNothingWhileAnotherProgramHoldsTheClipboard) {
   {
     test::ClipboardHolder holder;
     ASSERT_TRUE(holder.holding());
-    EXPECT_FALSE(SetClipboardText(host.window(), Lines(0, 4)));
+    EXPECT_FALSE(SetClipboardText(host.window(), Lines(0, 4), win::WideFrom936(Lines(0, 4))));
   }
   const auto unicode = ClipboardBlock(CF_UNICODETEXT);
   ASSERT_TRUE(unicode.has_value());

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,19 @@ TEST(Texts, StringTableHoldsEachTextAsSpelled) {
       {IDS_COPY_BUTTON, u8"复制"},
       {IDS_MESSAGE_CAPTION, u8"信息："},
       {RefusalMessageId(Refusal::kStartTooFewGroups),
-       u8"开始地址不足六组：地址要有六组十六进制数，以冒号分隔。\n正确的地址例如：AA:BB:CC:DD:EE:FE"},
+       u8"开始地址不足六组：地址要有六组十六进制数，以半角冒号 \":\" 分隔（不是全角冒号 \"：\"）。\n"
+       u8"正确的地址例如：AA:BB:CC:DD:EE:FE"},
       {RefusalMessageId(Refusal::kEndTooFewGroups),
-       u8"结束地址不足六组：地址要有六组十六进制数，以冒号分隔。\n正确的地址例如：AA:BB:CC:DD:EE:FE"},
+       u8"结束地址不足六组：地址要有六组十六进制数，以半角冒号 \":\" 分隔（不是全角冒号 \"：\"）。\n"
+       u8"正确的地址例如：AA:BB:CC:DD:EE:FE"},
       {RefusalMessageId(Refusal::kStartGroup6Negative),
        u8"开始地址的第六组数值过大（最大为 7FFFFFFFFFFFFFFF），无法生成。\n正确的地址例如：AA:BB:CC:DD:EE:FE"},
       {RefusalMessageId(Refusal::kStartGroup5TooLarge),
        u8"开始地址的第五组数值过大（最大为 1FFFFFFFFFFFFC），无法生成。\n正确的地址例如：AA:BB:CC:DD:EE:FE"},
+      {RefusalMessageId(Refusal::kStartGroup5TooLong),
+       u8"开始地址的第五组过长（最多 32 个字节），无法生成。第五组通常是两位十六进制数。\n"
+       u8"正确的地址例如：AA:BB:CC:DD:EE:FE"},
+      {IDS_MESSAGE_LOOP_FAILED, u8"无法读取窗口消息，程序将退出。"},
       {IDS_WINDOW_NOT_MADE, u8"无法创建主窗口，程序将退出。"},
       {IDS_OUT_OF_MEMORY, u8"内存不足，程序无法继续，将退出。"},
       {IDS_FAILURE_CAPTION, u8"错误"},
@@ -61,7 +68,8 @@ TEST(Texts, EveryRefusalHasAMessageOfItsOwn) {
   EXPECT_EQ(RefusalMessageId(Refusal::kNone), 0u);
   std::vector<UINT> seen;
   for (Refusal r : {Refusal::kStartTooFewGroups, Refusal::kEndTooFewGroups,
-                    Refusal::kStartGroup6Negative, Refusal::kStartGroup5TooLarge}) {
+                    Refusal::kStartGroup6Negative, Refusal::kStartGroup5TooLarge,
+                    Refusal::kStartGroup5TooLong}) {
     const UINT id = RefusalMessageId(r);
     EXPECT_FALSE(LoadText(id).empty()) << "text " << id;
     EXPECT_EQ(std::count(seen.begin(), seen.end(), id), 0) << "text " << id << " given twice";
@@ -74,6 +82,14 @@ TEST(Texts, AnIdentifierWithoutATextGivesAnEmptyText) {
   wchar_t text[8] = L"garbage";
   LoadTextInto(999, text);
   EXPECT_EQ(std::wstring(text), L"");
+}
+
+TEST(Texts, TheGroup5LengthRefusalStatesTheBound) {
+  char bound[16];
+  std::snprintf(bound, sizeof bound, " %d ", static_cast<int>(kLongestGroup5));
+  const std::string message =
+      Utf8FromWide(LoadText(RefusalMessageId(Refusal::kStartGroup5TooLong)));
+  EXPECT_NE(message.find(bound), std::string::npos);
 }
 
 }  // namespace
