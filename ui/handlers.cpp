@@ -37,7 +37,7 @@ void OnGenerateClicked() {
     const RangeResult result = GenerateAddressRange(start, end, sink);
     sink.Flush();
     // A refusal is found before any line, so the box is as it was.
-    if (result.end == RangeEnd::kRefused) ShowMessage(RefusalMessage(result.refusal));
+    if (result.end == RangeEnd::kRefused) ShowMessage(RefusalMessageId(result.refusal));
   });
 }
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "ui/captions.h"
-#include "ui/codepage.h"
+#include "ui/dpi.h"
 #include "ui/handlers.h"
 #include "ui/label.h"
 #include "ui/program.h"
+#include "ui/texts.h"
 #include "ui/window_class.h"
 
 namespace macrange::ui {
@@ -16,6 +16,8 @@ namespace macrange::ui {
 namespace {
 
 constexpr wchar_t kWindowClassName[] = L"MacrangeMainWindow";
+// The window's outer size, and every measure in the control table below, are
+// the layout at 96 DPI; LayoutAt scales them to the window's DPI.
 constexpr int kWindowWidth = 235;
 constexpr int kWindowHeight = 464;
 constexpr DWORD kWindowStyle =
@@ -29,7 +31,7 @@ struct ControlTemplate {
   DWORD style;
   DWORD ex_style;
   int left, top, width, height;
-  std::string_view caption;  // code page 936
+  UINT caption;  // string-table identifier, 0 for none
 };
 
 constexpr DWORD kChild = WS_CHILD | WS_CLIPSIBLINGS;
@@ -42,14 +44,14 @@ constexpr DWORD kButtonStyle =
 // The controls in template order: the z-order from the top. They are made in
 // the reverse order, and that order is also the focus cycle's.
 constexpr std::array<ControlTemplate, 7> kTemplate = {{
-    {kIdEndLabel, Kind::kLabel, kChild, 0, 8, 48, 32, 24, kEndLabelCaption},          // 标签2
-    {kIdStartLabel, Kind::kLabel, kChild, 0, 8, 16, 32, 24, kStartLabelCaption},      // 标签1
-    {kIdEndBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 48, 168, 24, ""},   // 编辑框3
-    {kIdStartBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 16, 168, 24, ""}, // 编辑框2
-    {kIdCopyButton, Kind::kButton, kButtonStyle, 0, 128, 400, 88, 32, kCopyButtonCaption},  // 按钮2
+    {kIdEndLabel, Kind::kLabel, kChild, 0, 8, 48, 32, 24, IDS_END_LABEL},          // 标签2
+    {kIdStartLabel, Kind::kLabel, kChild, 0, 8, 16, 32, 24, IDS_START_LABEL},      // 标签1
+    {kIdEndBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 48, 168, 24, 0},   // 编辑框3
+    {kIdStartBox, Kind::kEdit, kLineBoxStyle, WS_EX_CLIENTEDGE, 48, 16, 168, 24, 0}, // 编辑框2
+    {kIdCopyButton, Kind::kButton, kButtonStyle, 0, 128, 400, 88, 32, IDS_COPY_BUTTON},  // 按钮2
     {kIdGenerateButton, Kind::kButton, kButtonStyle, 0, 8, 400, 88, 32,
-     kGenerateButtonCaption},                                                         // 按钮1
-    {kIdOutputBox, Kind::kEdit, kOutputBoxStyle, WS_EX_CLIENTEDGE, 8, 80, 208, 312, ""},  // 编辑框1
+     IDS_GENERATE_BUTTON},                                                         // 按钮1
+    {kIdOutputBox, Kind::kEdit, kOutputBoxStyle, WS_EX_CLIENTEDGE, 8, 80, 208, 312, 0},  // 编辑框1
 }};
 
 // The identifiers count up by 10 from 100 in the order the controls are made.
@@ -71,7 +73,9 @@ struct BoxBrush {
 // The one window's state. The program makes a single MainWindow.
 struct WindowState {
   HWND window = nullptr;
-  HFONT font = nullptr;
+  UINT dpi = kLayoutDpi;      // the DPI the window is laid out for
+  HFONT dpi_font = nullptr;   // DEFAULT_GUI_FONT at that DPI (CreateGuiFontForDpi)
+  HFONT font = nullptr;       // the window's own, as WM_SETFONT set it
   HICON big_icon = nullptr;
   HICON small_icon = nullptr;
   HWND focus_at_deactivation = nullptr;
@@ -80,7 +84,28 @@ struct WindowState {
 
 WindowState g_state;
 
-HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+// A rectangle of the 96-DPI layout, given as left, top, width and height,
+// at dpi: each of the four measures is scaled on its own.
+RECT LayoutAt(int left, int top, int width, int height, UINT dpi) {
+  const int scaled_left = ScaleToDpi(left, dpi);
+  const int scaled_top = ScaleToDpi(top, dpi);
+  return {scaled_left, scaled_top, scaled_left + ScaleToDpi(width, dpi),
+          scaled_top + ScaleToDpi(height, dpi)};
+}
+
+// The window's outer rectangle at dpi, centred on the primary screen; the
+// divisions truncate toward zero.
+RECT WindowRectAt(UINT dpi) {
+  const int width = ScaleToDpi(kWindowWidth, dpi);
+  const int height = ScaleToDpi(kWindowHeight, dpi);
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  return {left, top, left + width, top + height};
+}
+
+RECT ControlRectAt(const ControlTemplate& entry, UINT dpi) {
+  return LayoutAt(entry.left, entry.top, entry.width, entry.height, dpi);
+}
 
 HWND FirstFocusControl() { return NextFocusControl(nullptr, false); }
 
@@ -125,13 +150,91 @@ void ReleaseWindowResources() {
   }
   if (g_state.big_icon) DestroyIcon(g_state.big_icon);
   if (g_state.small_icon) DestroyIcon(g_state.small_icon);
+  ReleaseGuiFont(g_state.dpi_font);
   g_state = WindowState{};
+}
+
+// The window system may make the window another size than asked (a frame
+// wider than it can draw, a screen too small), and the monitor it opens on
+// may have another DPI than the system's, which it was made for: it is put
+// right at once, at its size for its DPI and centred for that size.
+void PlaceWindow(HWND window, UINT dpi) {
+  const RECT wanted = WindowRectAt(dpi);
+  RECT rect;
+  if (!GetWindowRect(window, &rect)) return;
+  if (rect.right - rect.left != wanted.right - wanted.left ||
+      rect.bottom - rect.top != wanted.bottom - wanted.top) {
+    MoveWindow(window, wanted.left, wanted.top, wanted.right - wanted.left,
+               wanted.bottom - wanted.top, TRUE);
+  }
+}
+
+// The icon resource at the size the system metrics give at dpi for the
+// icon's kind (SM_CXICON/SM_CYICON or SM_CXSMICON/SM_CYSMICON): 32 and 16 at
+// 96 DPI. LoadImage makes it from the closest of its 16, 32 and 48 pixel
+// images.
+HICON LoadIconAt(HINSTANCE instance, int width_metric, int height_metric, UINT dpi) {
+  return static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON,
+                                       SystemMetricForDpi(width_metric, dpi),
+                                       SystemMetricForDpi(height_metric, dpi), LR_DEFAULTCOLOR));
+}
+
+// Sets the big and small icons for dpi and frees the ones they replace.
+void SetIcons(HWND window, HINSTANCE instance, UINT dpi) {
+  const HICON big_icon = LoadIconAt(instance, SM_CXICON, SM_CYICON, dpi);
+  const HICON small_icon = LoadIconAt(instance, SM_CXSMICON, SM_CYSMICON, dpi);
+  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon));
+  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon));
+  if (g_state.big_icon) DestroyIcon(g_state.big_icon);
+  if (g_state.small_icon) DestroyIcon(g_state.small_icon);
+  g_state.big_icon = big_icon;
+  g_state.small_icon = small_icon;
+}
+
+// Gives the window and each control that exists DEFAULT_GUI_FONT's face at
+// dpi; the font it replaces is freed once nothing uses it.
+void SetFonts(HWND window, UINT dpi) {
+  const HFONT font = CreateGuiFontForDpi(dpi);
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  for (const ControlTemplate& entry : kTemplate) {
+    if (const HWND control = GetDlgItem(window, entry.id)) {
+      SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+  }
+  if (g_state.dpi_font != font) ReleaseGuiFont(g_state.dpi_font);
+  g_state.dpi_font = font;
+}
+
+void LayOutControls(HWND window, UINT dpi) {
+  for (const ControlTemplate& entry : kTemplate) {
+    const HWND control = GetDlgItem(window, entry.id);
+    if (!control) continue;
+    const RECT rect = ControlRectAt(entry, dpi);
+    MoveWindow(control, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+  }
+}
+
+// The window was moved to a screen of another DPI, or that screen's DPI
+// changed: it takes the rectangle the system suggests and is laid out, lettered
+// and given icons for the new DPI. Moving and re-lettering a control keeps its
+// text, selection and scroll position, and the focus stays where it is.
+void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
+  g_state.dpi = dpi;
+  if (suggested) {
+    SetWindowPos(window, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  LayOutControls(window, dpi);
+  SetFonts(window, dpi);
+  SetIcons(window, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)), dpi);
 }
 
 LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_NCCREATE:
       g_state.window = window;
+      ScaleNonClientArea(window);
       break;
     case WM_ERASEBKGND: {
       RECT area;
@@ -153,6 +256,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam)
     case WM_COMMAND:
       OnCommand(wparam, lparam);
       return 0;
+    case WM_DPICHANGED:
+      // Both words of wparam hold the new DPI; they are always equal.
+      OnDpiChanged(window, HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
         const HWND focus = GetFocus();
@@ -173,25 +280,6 @@ LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam)
 
 bool RegisterWindowClass(HINSTANCE instance) {
   return RegisterOwnWindowClass(instance, kWindowClassName, WindowProc);
-}
-
-// The window system may make the window another size than asked (a frame
-// wider than it can draw, a screen too small); it is put right at once.
-void EnforceOuterSize(HWND window, int left, int top) {
-  RECT rect;
-  if (!GetWindowRect(window, &rect)) return;
-  if (rect.right - rect.left != kWindowWidth || rect.bottom - rect.top != kWindowHeight) {
-    MoveWindow(window, left, top, kWindowWidth, kWindowHeight, TRUE);
-  }
-}
-
-void SetIcons(HWND window, HINSTANCE instance) {
-  g_state.big_icon =
-      static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-  g_state.small_icon =
-      static_cast<HICON>(LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-  SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_state.big_icon));
-  SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_state.small_icon));
 }
 
 const wchar_t* ClassNameOf(Kind kind) {
@@ -223,13 +311,14 @@ bool SetUpBox(HWND box) {
 
 HWND MakeControl(HWND window, HINSTANCE instance, const ControlTemplate& entry) {
   if (entry.kind == Kind::kLabel && !RegisterLabelClass(instance)) return nullptr;
-  const std::wstring caption = WideFrom936(entry.caption);
+  const std::wstring caption = entry.caption ? LoadText(entry.caption) : std::wstring();
+  const RECT rect = ControlRectAt(entry, g_state.dpi);
   const HWND control = CreateWindowExW(
-      entry.ex_style, ClassNameOf(entry.kind), caption.c_str(), entry.style, entry.left, entry.top,
-      entry.width, entry.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-      instance, nullptr);
+      entry.ex_style, ClassNameOf(entry.kind), caption.c_str(), entry.style, rect.left, rect.top,
+      rect.right - rect.left, rect.bottom - rect.top, window,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
   if (!control) return nullptr;
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_state.dpi_font), FALSE);
   if (entry.kind == Kind::kEdit && !SetUpBox(control)) return nullptr;
   return control;
 }
@@ -259,16 +348,17 @@ bool CanTakeFocus(HWND control) {
 
 HWND CreateMainWindow(HINSTANCE instance) {
   if (g_state.window || !RegisterWindowClass(instance)) return nullptr;
-  // Integer division truncates toward zero, as the centring asks.
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - kWindowWidth) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - kWindowHeight) / 2;
-  const HWND window = CreateWindowExW(0, kWindowClassName, L"", kWindowStyle, left, top,
-                                      kWindowWidth, kWindowHeight, nullptr, nullptr, instance,
-                                      nullptr);
+  // Until the window exists, the system DPI is the best guess at its
+  // screen's; once it is on its screen, that screen's DPI decides.
+  const RECT rect = WindowRectAt(SystemDpi());
+  const HWND window = CreateWindowExW(0, kWindowClassName, L"", kWindowStyle, rect.left, rect.top,
+                                      rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                                      nullptr, instance, nullptr);
   if (!window) return nullptr;
-  EnforceOuterSize(window, left, top);
-  SetIcons(window, instance);
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  g_state.dpi = DpiOfWindow(window);
+  PlaceWindow(window, g_state.dpi);
+  SetIcons(window, instance, g_state.dpi);
+  SetFonts(window, g_state.dpi);
   if (!MakeControls(window, instance)) {
     DestroyWindow(window);
     return nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/main_window.h"
+#include "ui/texts.h"
 
 namespace macrange::ui {
 
@@ -13,14 +14,13 @@ namespace {
 // during start-up must not post the quit message.
 bool g_loop_entered = false;
 
-// Shown without the code page conversion's allocations: this runs when memory
-// may be gone, so the texts are converted into fixed buffers.
-void ShowFailure(std::string_view message) {
-  wchar_t text[128] = {};
-  wchar_t caption[16] = {};
-  MultiByteToWideChar(936, 0, message.data(), static_cast<int>(message.size()), text, 127);
-  MultiByteToWideChar(936, 0, kFailureCaption.data(), static_cast<int>(kFailureCaption.size()),
-                      caption, 15);
+// This runs when memory may be gone: the texts are read into fixed buffers,
+// allocating nothing.
+void ShowFailure(UINT message_id) {
+  wchar_t text[128];
+  wchar_t caption[16];
+  LoadTextInto(message_id, text);
+  LoadTextInto(IDS_FAILURE_CAPTION, caption);
   MessageBoxW(nullptr, text, caption, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }
 
@@ -46,7 +46,7 @@ void NoteWindowDestroyed() {
 }
 
 void EndForLackOfMemory() {
-  ShowFailure(kOutOfMemoryMessage);
+  ShowFailure(IDS_OUT_OF_MEMORY);
   ExitProcess(kExitOutOfMemory);
 }
 
@@ -54,13 +54,13 @@ int RunProgram(HINSTANCE instance) {
   try {
     HWND window = CreateMainWindow(instance);
     if (!window) {
-      ShowFailure(kWindowNotMadeMessage);
+      ShowFailure(IDS_WINDOW_NOT_MADE);
       return kExitWindowNotMade;
     }
     ShowWindow(window, SW_SHOW);
     return RunMessageLoop();
   } catch (const std::bad_alloc&) {
-    ShowFailure(kOutOfMemoryMessage);
+    ShowFailure(IDS_OUT_OF_MEMORY);
     return kExitOutOfMemory;
   }
 }

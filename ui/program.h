@@ -3,25 +3,15 @@
 
 #include <windows.h>
 
-#include <string_view>
-
 namespace macrange::ui {
 
 // Exit codes of the process. The window closed by the user gives 0.
 inline constexpr int kExitWindowNotMade = 1;
 inline constexpr int kExitOutOfMemory = 2;
 
-// The messages shown before the program ends on a failure, in code page 936.
-// "无法创建主窗口，程序将退出。"
-inline constexpr std::string_view kWindowNotMadeMessage =
-    "\xCE\xDE\xB7\xA8\xB4\xB4\xBD\xA8\xD6\xF7\xB4\xB0\xBF\xDA\xA3\xAC\xB3\xCC\xD0\xF2\xBD\xAB"
-    "\xCD\xCB\xB3\xF6\xA1\xA3";
-// "内存不足，程序无法继续，将退出。"
-inline constexpr std::string_view kOutOfMemoryMessage =
-    "\xC4\xDA\xB4\xE6\xB2\xBB\xD7\xE3\xA3\xAC\xB3\xCC\xD0\xF2\xCE\xDE\xB7\xA8\xBC\xCC\xD0\xF8"
-    "\xA3\xAC\xBD\xAB\xCD\xCB\xB3\xF6\xA1\xA3";
-// "错误", the caption of those messages.
-inline constexpr std::string_view kFailureCaption = "\xB4\xED\xCE\xF3";
+// The messages shown before the program ends on a failure are the string
+// table's IDS_WINDOW_NOT_MADE and IDS_OUT_OF_MEMORY, with the caption
+// IDS_FAILURE_CAPTION ("错误").
 
 // Makes and shows MainWindow, runs the message loop and returns the exit code
 // the quit message carries (0 when the window was closed). A window that

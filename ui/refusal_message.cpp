@@ -1,62 +1,23 @@
 #include "ui/refusal_message.h"
 
+#include "ui/resources/string_ids.h"
+
 namespace macrange::ui {
 
-namespace {
-
-// The literals are split wherever a hexadecimal escape meets a letter or digit
-// it would otherwise swallow.
-
-// "开始地址不足六组：地址要有六组十六进制数，以冒号分隔。\n正确的地址例如：AA:BB:CC:DD:EE:FE"
-constexpr std::string_view kStartTooFewGroups =
-    "\xBF\xAA\xCA\xBC\xB5\xD8\xD6\xB7\xB2\xBB\xD7\xE3\xC1\xF9\xD7\xE9\xA3\xBA"
-    "\xB5\xD8\xD6\xB7\xD2\xAA\xD3\xD0\xC1\xF9\xD7\xE9\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6\xCA\xFD"
-    "\xA3\xAC\xD2\xD4\xC3\xB0\xBA\xC5\xB7\xD6\xB8\xF4\xA1\xA3\n"
-    "\xD5\xFD\xC8\xB7\xB5\xC4\xB5\xD8\xD6\xB7\xC0\xFD\xC8\xE7\xA3\xBA"
-    "AA:BB:CC:DD:EE:FE";
-
-// "结束地址不足六组：地址要有六组十六进制数，以冒号分隔。\n正确的地址例如：AA:BB:CC:DD:EE:FE"
-constexpr std::string_view kEndTooFewGroups =
-    "\xBD\xE1\xCA\xF8\xB5\xD8\xD6\xB7\xB2\xBB\xD7\xE3\xC1\xF9\xD7\xE9\xA3\xBA"
-    "\xB5\xD8\xD6\xB7\xD2\xAA\xD3\xD0\xC1\xF9\xD7\xE9\xCA\xAE\xC1\xF9\xBD\xF8\xD6\xC6\xCA\xFD"
-    "\xA3\xAC\xD2\xD4\xC3\xB0\xBA\xC5\xB7\xD6\xB8\xF4\xA1\xA3\n"
-    "\xD5\xFD\xC8\xB7\xB5\xC4\xB5\xD8\xD6\xB7\xC0\xFD\xC8\xE7\xA3\xBA"
-    "AA:BB:CC:DD:EE:FE";
-
-// "开始地址的第六组数值过大（最大为 7FFFFFFFFFFFFFFF），无法生成。\n正确的地址例如：AA:BB:CC:DD:EE:FE"
-constexpr std::string_view kStartGroup6Negative =
-    "\xBF\xAA\xCA\xBC\xB5\xD8\xD6\xB7\xB5\xC4\xB5\xDA\xC1\xF9\xD7\xE9\xCA\xFD\xD6\xB5\xB9\xFD\xB4\xF3"
-    "\xA3\xA8\xD7\xEE\xB4\xF3\xCE\xAA"
-    " 7FFFFFFFFFFFFFFF"
-    "\xA3\xA9\xA3\xAC\xCE\xDE\xB7\xA8\xC9\xFA\xB3\xC9\xA1\xA3\n"
-    "\xD5\xFD\xC8\xB7\xB5\xC4\xB5\xD8\xD6\xB7\xC0\xFD\xC8\xE7\xA3\xBA"
-    "AA:BB:CC:DD:EE:FE";
-
-// "开始地址的第五组数值过大（最大为 1FFFFFFFFFFFFC），无法生成。\n正确的地址例如：AA:BB:CC:DD:EE:FE"
-constexpr std::string_view kStartGroup5TooLarge =
-    "\xBF\xAA\xCA\xBC\xB5\xD8\xD6\xB7\xB5\xC4\xB5\xDA\xCE\xE5\xD7\xE9\xCA\xFD\xD6\xB5\xB9\xFD\xB4\xF3"
-    "\xA3\xA8\xD7\xEE\xB4\xF3\xCE\xAA"
-    " 1FFFFFFFFFFFFC"
-    "\xA3\xA9\xA3\xAC\xCE\xDE\xB7\xA8\xC9\xFA\xB3\xC9\xA1\xA3\n"
-    "\xD5\xFD\xC8\xB7\xB5\xC4\xB5\xD8\xD6\xB7\xC0\xFD\xC8\xE7\xA3\xBA"
-    "AA:BB:CC:DD:EE:FE";
-
-}  // namespace
-
-std::string_view RefusalMessage(Refusal refusal) {
+UINT RefusalMessageId(Refusal refusal) {
   switch (refusal) {
     case Refusal::kNone:
-      return {};
+      return 0;
     case Refusal::kStartTooFewGroups:
-      return kStartTooFewGroups;
+      return IDS_START_TOO_FEW_GROUPS;
     case Refusal::kEndTooFewGroups:
-      return kEndTooFewGroups;
+      return IDS_END_TOO_FEW_GROUPS;
     case Refusal::kStartGroup6Negative:
-      return kStartGroup6Negative;
+      return IDS_START_GROUP6_NEGATIVE;
     case Refusal::kStartGroup5TooLarge:
-      return kStartGroup5TooLarge;
+      return IDS_START_GROUP5_TOO_LARGE;
   }
-  return {};
+  return 0;
 }
 
 }  // namespace macrange::ui

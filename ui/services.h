@@ -13,9 +13,6 @@
 
 namespace macrange::ui {
 
-// "信息：", the caption of every message the program shows.
-inline constexpr std::string_view kMessageCaption = "\xD0\xC5\xCF\xA2\xA3\xBA";
-
 // The control's current text as code page 936 bytes; empty when it holds none.
 Text ReadControlText(HWND control);
 
@@ -25,9 +22,14 @@ Text ReadControlText(HWND control);
 // already there. The insertion cannot be undone.
 void AppendEditText(HWND edit, std::string_view text);
 
-// A task-modal box with no owner, the caption "信息：", one OK button and no
-// icon. Returns when the user has closed it (at once when it cannot be shown).
+// A task-modal box with no owner, the caption "信息：" (IDS_MESSAGE_CAPTION),
+// one OK button and no icon, showing message: code page 936 bytes, as the
+// core's completion message. Returns when the user has closed it (at once when
+// it cannot be shown).
 void ShowMessage(std::string_view message);
+
+// The same box showing the string-table text text_id (an IDS_ identifier).
+void ShowMessage(UINT text_id);
 
 // Replaces the clipboard's content with text: as CF_TEXT, its bytes followed by
 // one zero byte, and beside it as CF_UNICODETEXT. owner becomes the clipboard's

@@ -11,6 +11,7 @@
 #include "main_window_fixture.h"
 #include "ui/refusal_message.h"
 #include "ui/services.h"
+#include "ui/texts.h"
 
 namespace macrange::ui {
 namespace {
@@ -38,10 +39,10 @@ std::wstring AllLinesFromEE00() {
   return text;
 }
 
-std::wstring Wide(std::string_view text) { return WideFrom936(text); }
+std::wstring Wide(std::string_view text) { return win::WideFrom936(text); }
 
 void ExpectCompletionBox(const test::SeenMessageBox& box) {
-  EXPECT_EQ(box.caption, Wide(kMessageCaption));
+  EXPECT_EQ(box.caption, LoadText(IDS_MESSAGE_CAPTION));
   EXPECT_EQ(box.text, Wide(kCompletionMessage));
   EXPECT_EQ(box.buttons.size(), 1u);
   EXPECT_FALSE(box.has_icon);
@@ -134,8 +135,8 @@ TEST_F(GeneratePress, RefusalsAreToldAndLeaveTheBoxAsItWas) {
 
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, Wide(kMessageCaption));
-    EXPECT_EQ(seen[0].text, Wide(RefusalMessage(c.refusal)));
+    EXPECT_EQ(seen[0].caption, LoadText(IDS_MESSAGE_CAPTION));
+    EXPECT_EQ(seen[0].text, LoadText(RefusalMessageId(c.refusal)));
     EXPECT_EQ(seen[0].buttons.size(), 1u);
     EXPECT_FALSE(seen[0].watched_window_enabled);
     EXPECT_EQ(seen[0].watched_edit_text, before);

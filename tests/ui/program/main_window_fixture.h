@@ -10,7 +10,7 @@
 
 #include "edit_host.h"
 #include "message_box_watcher.h"
-#include "ui/codepage.h"
+#include "win/codepage.h"
 #include "ui/main_window.h"
 
 namespace macrange::test {
@@ -34,7 +34,7 @@ class MainWindowTest : public testing::Test {
 
   // Sets a box's text from code page 936 bytes.
   static void SetBoxText(int id, std::string_view text) {
-    SetWindowTextW(Control(id), ui::WideFrom936(text).c_str());
+    SetWindowTextW(Control(id), win::WideFrom936(text).c_str());
   }
   static void Type(std::string_view start, std::string_view end) {
     SetBoxText(ui::kIdStartBox, start);

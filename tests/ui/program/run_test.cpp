@@ -14,8 +14,8 @@
 #include <thread>
 
 #include "message_box_watcher.h"
-#include "ui/codepage.h"
 #include "ui/main_window.h"
+#include "ui/texts.h"
 
 // Allocation that can be made to fail, for the out-of-memory test. Replacing
 // the global operator new is how a program sees every allocation at once.
@@ -134,8 +134,8 @@ TEST(RunProgram, AWindowThatCannotBeMadeIsToldAndEndsWithItsCode) {
 
     EXPECT_EQ(code, kExitWindowNotMade);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, WideFrom936(kFailureCaption));
-    EXPECT_EQ(seen[0].text, WideFrom936(kWindowNotMadeMessage));
+    EXPECT_EQ(seen[0].caption, LoadText(IDS_FAILURE_CAPTION));
+    EXPECT_EQ(seen[0].text, LoadText(IDS_WINDOW_NOT_MADE));
     EXPECT_EQ(MainWindowHandle(), nullptr);
     EXPECT_FALSE(AnyVisibleWindowOfThisProcess()) << "nothing is half-shown";
     MSG quit;
@@ -196,8 +196,7 @@ void PressWithMemoryGone() {
   ShowWindow(window, SW_SHOW);
   SetWindowTextW(MainWindowControl(kIdStartBox), L"AA:BB:CC:DD:EE:FE");
   SetWindowTextW(MainWindowControl(kIdEndBox), L"AA:BB:CC:DD:EF:01");
-  MultiByteToWideChar(936, 0, kOutOfMemoryMessage.data(),
-                      static_cast<int>(kOutOfMemoryMessage.size()), g_expected_text, 127);
+  LoadTextInto(IDS_OUT_OF_MEMORY, g_expected_text);
   CreateThread(nullptr, 0, CloseOutOfMemoryBox, nullptr, 0, nullptr);
   g_refuse_allocation = true;
   SendMessageW(MainWindowControl(kIdGenerateButton), BM_CLICK, 0, 0);

@@ -9,8 +9,9 @@
 #include "clipboard_support.h"
 #include "edit_host.h"
 #include "message_box_watcher.h"
-#include "ui/codepage.h"
 #include "ui/line_sink.h"
+#include "ui/texts.h"
+#include "win/codepage.h"
 
 namespace macrange::ui {
 namespace {
@@ -53,7 +54,7 @@ TEST(ReadControlText, GivesTheBytesInCodePage936) {
   const std::vector<std::string> texts = {"", "AA:BB:CC:DD:EE:FE", std::string(kAh) + "x\r\nyz",
                                           Lines(0, 4000)};
   for (const std::string& text : texts) {
-    SetWindowTextW(host.box(), WideFrom936(text).c_str());
+    SetWindowTextW(host.box(), win::WideFrom936(text).c_str());
     EXPECT_EQ(ReadControlText(host.box()), text);
   }
 }
@@ -62,13 +63,13 @@ TEST(AppendEditText, GoesAfterEverythingWhateverTheUserSelected) {
   EditHost host;
   // Chinese text makes the box's length in UTF-16 units differ from its bytes.
   const std::string user = std::string(kAh) + "typed\r\n" + std::string(kAh) + "more";
-  SetWindowTextW(host.box(), WideFrom936(user).c_str());
+  SetWindowTextW(host.box(), win::WideFrom936(user).c_str());
   SendMessageW(host.box(), EM_SETSEL, 2, 6);
   SendMessageW(host.box(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"x"));  // undoable
 
   AppendEditText(host.box(), "AA:BB:CC:DD:EE:FE\r\n");
 
-  const std::wstring expected = WideFrom936(user).replace(2, 4, L"x") + L"AA:BB:CC:DD:EE:FE\r\n";
+  const std::wstring expected = win::WideFrom936(user).replace(2, 4, L"x") + L"AA:BB:CC:DD:EE:FE\r\n";
   EXPECT_EQ(WindowTextW(host.box()), expected);
   const DWORD end = static_cast<DWORD>(expected.size());
   EXPECT_EQ(SelectionOf(host.box()), (Selection{end, end}));
@@ -91,7 +92,7 @@ TEST(WindowLineSink, EndsLikeLineByLineAppending) {
     const std::string before = Lines(0, c.lines_before);
     const std::string added = Lines(c.lines_before, c.lines_added);
     for (int i = 0; i < 2; ++i) {
-      SetWindowTextW(host.box(i), WideFrom936(before).c_str());
+      SetWindowTextW(host.box(i), win::WideFrom936(before).c_str());
       const int middle = c.select_in_middle ? c.lines_before * 19 / 2 : 0;
       SendMessageW(host.box(i), EM_SETSEL, middle, middle + (c.select_in_middle ? 5 : 0));
       SendMessageW(host.box(i), EM_SCROLLCARET, 0, 0);
@@ -103,10 +104,10 @@ TEST(WindowLineSink, EndsLikeLineByLineAppending) {
     for (std::size_t at = 0; at < added.size(); at += 19) {
       sink.AppendLine(std::string_view(added).substr(at, 19));
     }
-    EXPECT_EQ(WindowTextW(host.box(1)), WideFrom936(before)) << "nothing before the flush";
+    EXPECT_EQ(WindowTextW(host.box(1)), win::WideFrom936(before)) << "nothing before the flush";
     sink.Flush();
 
-    EXPECT_EQ(WindowTextW(host.box(1)), WideFrom936(before + added));
+    EXPECT_EQ(WindowTextW(host.box(1)), win::WideFrom936(before + added));
     EXPECT_EQ(WindowTextW(host.box(1)), WindowTextW(host.box(0)));
     EXPECT_EQ(SelectionOf(host.box(1)), SelectionOf(host.box(0)));
     EXPECT_EQ(FirstVisibleLine(host.box(1)), FirstVisibleLine(host.box(0)));
@@ -124,7 +125,7 @@ TEST(WindowLineSink, ShowsTheLinesBeforeTheCompletionMessage) {
   const auto seen = watcher.Seen();
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].watched_edit_text, L"AA:BB:CC:DD:EF:00\r\nAA:BB:CC:DD:EF:01\r\n");
-  EXPECT_EQ(seen[0].text, WideFrom936(kCompletionMessage));
+  EXPECT_EQ(seen[0].text, win::WideFrom936(kCompletionMessage));
   sink.Flush();  // nothing is left to add
   EXPECT_EQ(WindowTextW(host.box()), L"AA:BB:CC:DD:EF:00\r\nAA:BB:CC:DD:EF:01\r\n");
 }
@@ -136,8 +137,8 @@ TEST(ShowMessage, IsATaskModalBoxWithOneOkButtonAndNoIcon) {
 
   const auto seen = watcher.Seen();
   ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].caption, WideFrom936(kMessageCaption));
-  EXPECT_EQ(seen[0].text, WideFrom936(kCompletionMessage));
+  EXPECT_EQ(seen[0].caption, LoadText(IDS_MESSAGE_CAPTION));
+  EXPECT_EQ(seen[0].text, win::WideFrom936(kCompletionMessage));
   EXPECT_EQ(seen[0].buttons.size(), 1u);
   EXPECT_FALSE(seen[0].has_icon);
   EXPECT_FALSE(seen[0].has_owner);
@@ -161,7 +162,7 @@ TEST(SetClipboardText, PlacesTheBytesWithOneZeroByteAndTheSameUnicodeText) {
     EXPECT_EQ(*ansi, text + '\0');
     const auto unicode = ClipboardBlock(CF_UNICODETEXT);
     ASSERT_TRUE(unicode.has_value());
-    const std::wstring wide = WideFrom936(text) + L'\0';
+    const std::wstring wide = win::WideFrom936(text) + L'\0';
     EXPECT_EQ(*unicode, std::string(reinterpret_cast<const char*>(wide.data()),
                                     wide.size() * sizeof(wchar_t)));
   }

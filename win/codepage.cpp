@@ -1,10 +1,10 @@
-#include "ui/codepage.h"
+#include "win/codepage.h"
 
 #include <windows.h>
 
 #include <limits>
 
-namespace macrange::ui {
+namespace macrange::win {
 
 namespace {
 
@@ -38,4 +38,4 @@ std::string TextFromWide(std::wstring_view text) {
   return bytes;
 }
 
-}  // namespace macrange::ui
+}  // namespace macrange::win
