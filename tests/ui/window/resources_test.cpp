@@ -118,10 +118,22 @@ TEST(Resources, VersionInformationNamesTheProgram) {
   EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(MACRANGE_VERSION_MAJOR << 16 | MACRANGE_VERSION_MINOR));
   EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MACRANGE_VERSION_PATCH << 16));
   EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
-  wchar_t* name = nullptr;
-  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\StringFileInfo\\080404b0\\ProductName",
-                             reinterpret_cast<void**>(&name), &length));
-  EXPECT_EQ(std::wstring(name), L"macrange");
+  // The texts Explorer and Task Manager show, in the Chinese (PRC) table.
+  const struct {
+    const wchar_t* name;
+    std::wstring text;
+  } kTexts[] = {
+      {L"ProductName", L"macrange"},
+      {L"FileDescription", L"MAC 地址批量生成器"},
+      {L"LegalCopyright", L"Copyright © 2026 the macrange developers. MIT License."},
+  };
+  for (const auto& expected : kTexts) {
+    const std::wstring key = std::wstring(L"\\StringFileInfo\\080404b0\\") + expected.name;
+    wchar_t* text = nullptr;
+    ASSERT_TRUE(VerQueryValueW(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &length))
+        << "no " << testing::PrintToString(std::wstring(expected.name));
+    EXPECT_EQ(std::wstring(text), expected.text);
+  }
 }
 
 using VisualStyles = MainWindowTest;
