@@ -12,6 +12,7 @@
 
 #include "cli/run.h"
 #include "win/codepage.h"
+#include "win/dll_search.h"
 
 namespace {
 
@@ -30,6 +31,9 @@ void WriteBytesAsTheyAre() {
 // passed through the system's code page, turning every character it lacks
 // into "?" (all Chinese ones on a Western Windows).
 int wmain(int argc, wchar_t** argv) {
+  // A DLL planted beside the downloaded program is never loaded. Without the
+  // function (an old Windows 7) the system's usual search stays.
+  macrange::win::LimitDllSearchToSystemFolder();
   WriteBytesAsTheyAre();
   std::vector<std::string> texts;
   texts.reserve(static_cast<std::size_t>(argc));

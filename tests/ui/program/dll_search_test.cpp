@@ -1,15 +1,15 @@
-// The DLL search limit that WinMain sets first, in a process of its own: the
+// The DLL search limit that both Windows programs set first, in a process of its own: the
 // limit lasts for the life of the process. A DLL that lies only beside this
 // program loads by name before the limit and no longer after it, while the
 // system's own DLLs still do.
-#include "ui/dll_search.h"
+#include "win/dll_search.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
-namespace macrange::ui {
+namespace macrange::win {
 namespace {
 
 constexpr const wchar_t* kProbe = L"beside_probe.dll";
@@ -57,4 +57,4 @@ TEST(DllSearch, ADllBesideTheProgramLoadsBeforeTheLimitAndNotAfterIt) {
 }
 
 }  // namespace
-}  // namespace macrange::ui
+}  // namespace macrange::win

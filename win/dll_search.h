@@ -1,7 +1,7 @@
-// Where the program loads DLLs from.
+// Where the Windows programs load DLLs from.
 #pragma once
 
-namespace macrange::ui {
+namespace macrange::win {
 
 // Limits the DLL search of every later load by name (themes, input methods,
 // anything the window system or the runtime loads on the program's behalf)
@@ -11,4 +11,4 @@ namespace macrange::ui {
 // SetDefaultDllDirectories (a Windows 7 without its 2011 update) or refuses.
 bool LimitDllSearchToSystemFolder();
 
-}  // namespace macrange::ui
+}  // namespace macrange::win

@@ -1,8 +1,8 @@
-#include "ui/dll_search.h"
+#include "win/dll_search.h"
 
 #include <windows.h>
 
-namespace macrange::ui {
+namespace macrange::win {
 
 bool LimitDllSearchToSystemFolder() {
   // Looked up, not imported: an import of SetDefaultDllDirectories would keep
@@ -19,4 +19,4 @@ bool LimitDllSearchToSystemFolder() {
   return set_default_dll_directories(LOAD_LIBRARY_SEARCH_SYSTEM32) != FALSE;
 }
 
-}  // namespace macrange::ui
+}  // namespace macrange::win
