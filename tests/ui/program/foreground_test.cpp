@@ -91,30 +91,6 @@ const char* NameOf(Dismiss how) {
   return "";
 }
 
-struct FindBoxState {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM param) {
-  auto* state = reinterpret_cast<FindBoxState*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t cls[16] = {};
-  GetClassNameW(window, cls, 16);
-  if (process != state->process || wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(window)) {
-    return TRUE;
-  }
-  state->found = window;
-  return FALSE;
-}
-
-HWND FindMessageBox() {
-  FindBoxState state{GetCurrentProcessId(), nullptr};
-  EnumWindows(FindBox, reinterpret_cast<LPARAM>(&state));
-  return state.found;
-}
-
 // What a key or a click does to the box, as it reaches the box's thread.
 void PostKey(HWND target, WPARAM key) {
   const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
@@ -154,7 +130,7 @@ class BoxCloser {
   explicit BoxCloser(Dismiss how)
       : thread_([this, how] {
           HWND box = nullptr;
-          if (!WaitUntil([&] { return stop_ || (box = FindMessageBox()) != nullptr; }) || stop_) {
+          if (!WaitUntil([&] { return stop_ || (box = test::FindMessageBoxOfThisProcess()) != nullptr; }) || stop_) {
             return;
           }
           found_ = true;
