@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <string>
 #include <thread>
@@ -18,29 +17,22 @@
 namespace macrange::ui {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using namespace std::chrono_literals;
-
 // Generous: the machine that runs these may be loaded.
-constexpr auto kDeadline = 10s;
+constexpr DWORD kDeadlineMs = 10000;
 
 // Pumps this thread's messages until done() holds or the deadline passes;
 // returns done().
 bool PumpUntil(const std::function<bool()>& done) {
-  const auto until = Clock::now() + kDeadline;
-  while (!done() && Clock::now() < until) {
-    test::PumpMessages();
-    std::this_thread::sleep_for(5ms);
-  }
-  return done();
+  return test::PollUntil(
+      [&] {
+        test::PumpMessages();
+        return done();
+      },
+      kDeadlineMs);
 }
 
 // Waits, without pumping, until done() holds or the deadline passes.
-bool WaitUntil(const std::function<bool()>& done) {
-  const auto until = Clock::now() + kDeadline;
-  while (!done() && Clock::now() < until) std::this_thread::sleep_for(5ms);
-  return done();
-}
+bool WaitUntil(const std::function<bool()>& done) { return test::PollUntil(done, kDeadlineMs); }
 
 // Another program's top-level window, made and served by a thread of its own.
 class OtherProgramWindow {
@@ -130,9 +122,9 @@ class BoxCloser {
   explicit BoxCloser(Dismiss how)
       : thread_([this, how] {
           HWND box = nullptr;
-          if (!WaitUntil([&] { return stop_ || (box = test::FindMessageBoxOfThisProcess()) != nullptr; }) || stop_) {
-            return;
-          }
+          const bool up =
+              WaitUntil([&] { return stop_ || (box = test::FindMessageBoxOfThisProcess()); });
+          if (!up || stop_) return;
           found_ = true;
           // The box takes the keys once it is the foreground window with its
           // button focused.

@@ -48,15 +48,6 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms) {
   }
 }
 
-void PumpFor(DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    Pump();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  } while (GetTickCount() - start < ms);
-  Pump();
-}
-
 const std::vector<DispatchedKey>& DispatchedKeys() { return g_keys; }
 
 void ClearDispatchedKeys() { g_keys.clear(); }

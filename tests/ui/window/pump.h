@@ -27,10 +27,6 @@ inline constexpr DWORD kWaitMs = 30000;
 // asynchronously. False when it still does not hold after timeout_ms.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeout_ms = kWaitMs);
 
-// Pumps for about `ms` milliseconds. A test that waits for something waits
-// for it with PumpUntil instead.
-void PumpFor(DWORD ms);
-
 // Key and character messages dispatched since the last ClearDispatchedKeys.
 const std::vector<DispatchedKey>& DispatchedKeys();
 void ClearDispatchedKeys();
