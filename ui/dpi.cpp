@@ -1,24 +1,21 @@
 #include "ui/dpi.h"
 
+#include "win/system_function.h"
+
 namespace macrange::ui {
 
 namespace {
 
-// The functions of USER32 that a Windows before 10 lacks. WINAPI is part of
-// each type: on x86 they are __stdcall, and a pointer of the wrong
-// convention would leave the stack unbalanced after every call.
+// The functions of USER32 that a Windows before 10 lacks, with WINAPI in each
+// type (__stdcall on x86).
 using GetDpiForSystemFn = UINT(WINAPI*)();
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 using EnableNonClientDpiScalingFn = BOOL(WINAPI*)(HWND);
 
-// The function named name of USER32, or null. Going through void(*)() is
-// how a FARPROC becomes another function type without a cast warning.
 template <typename Fn>
 Fn User32Function(const char* name) {
-  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  if (!user32) return nullptr;
-  return reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
+  return win::SystemFunction<Fn>(L"user32.dll", name);
 }
 
 struct DpiFunctions {
