@@ -6,12 +6,12 @@
 
 #include "core/address_range.h"
 #include "core/text.h"
-#include "win/codepage.h"
 #include "ui/line_sink.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
 #include "ui/refusal_message.h"
 #include "ui/services.h"
+#include "win/codepage.h"
 
 namespace macrange::ui {
 

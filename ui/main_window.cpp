@@ -73,8 +73,7 @@ struct BoxBrush {
 // The one window's state. The program makes a single MainWindow.
 struct WindowState {
   HWND window = nullptr;
-  UINT dpi = kLayoutDpi;      // the DPI the window is laid out for
-  HFONT dpi_font = nullptr;   // DEFAULT_GUI_FONT at that DPI (CreateGuiFontForDpi)
+  HFONT dpi_font = nullptr;   // DEFAULT_GUI_FONT at the window's DPI (CreateGuiFontForDpi)
   HFONT font = nullptr;       // the window's own, as WM_SETFONT set it
   HICON big_icon = nullptr;
   HICON small_icon = nullptr;
@@ -219,7 +218,6 @@ void LayOutControls(HWND window, UINT dpi) {
 // and given icons for the new DPI. Moving and re-lettering a control keeps its
 // text, selection and scroll position, and the focus stays where it is.
 void OnDpiChanged(HWND window, UINT dpi, const RECT* suggested) {
-  g_state.dpi = dpi;
   if (suggested) {
     SetWindowPos(window, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -309,10 +307,10 @@ bool SetUpBox(HWND box) {
   return false;
 }
 
-HWND MakeControl(HWND window, HINSTANCE instance, const ControlTemplate& entry) {
+HWND MakeControl(HWND window, HINSTANCE instance, const ControlTemplate& entry, UINT dpi) {
   if (entry.kind == Kind::kLabel && !RegisterLabelClass(instance)) return nullptr;
   const std::wstring caption = entry.caption ? LoadText(entry.caption) : std::wstring();
-  const RECT rect = ControlRectAt(entry, g_state.dpi);
+  const RECT rect = ControlRectAt(entry, dpi);
   const HWND control = CreateWindowExW(
       entry.ex_style, ClassNameOf(entry.kind), caption.c_str(), entry.style, rect.left, rect.top,
       rect.right - rect.left, rect.bottom - rect.top, window,
@@ -325,10 +323,10 @@ HWND MakeControl(HWND window, HINSTANCE instance, const ControlTemplate& entry) 
 
 // Made hidden, in reverse template order; then stacked in template order and
 // shown without being activated.
-bool MakeControls(HWND window, HINSTANCE instance) {
+bool MakeControls(HWND window, HINSTANCE instance, UINT dpi) {
   std::array<HWND, kTemplate.size()> made{};
   for (std::size_t i = kTemplate.size(); i-- > 0;) {
-    made[i] = MakeControl(window, instance, kTemplate[i]);
+    made[i] = MakeControl(window, instance, kTemplate[i], dpi);
     if (!made[i]) return false;
   }
   for (std::size_t i = 0; i < made.size(); ++i) {
@@ -355,11 +353,11 @@ HWND CreateMainWindow(HINSTANCE instance) {
                                       rect.right - rect.left, rect.bottom - rect.top, nullptr,
                                       nullptr, instance, nullptr);
   if (!window) return nullptr;
-  g_state.dpi = DpiOfWindow(window);
-  PlaceWindow(window, g_state.dpi);
-  SetIcons(window, instance, g_state.dpi);
-  SetFonts(window, g_state.dpi);
-  if (!MakeControls(window, instance)) {
+  const UINT dpi = DpiOfWindow(window);
+  PlaceWindow(window, dpi);
+  SetIcons(window, instance, dpi);
+  SetFonts(window, dpi);
+  if (!MakeControls(window, instance, dpi)) {
     DestroyWindow(window);
     return nullptr;
   }

@@ -19,9 +19,10 @@ enum ControlId : int {
 
 // Makes MainWindow and its controls, laid out and styled for the DPI of the
 // screen it opens on (and again whenever that DPI changes: WM_DPICHANGED),
-// without showing the window, and raises OnMainWindowCreated. Returns null when the window system
-// refuses the window or one of its controls (nothing is left behind then),
-// and while a MainWindow exists already: there is one at a time.
+// without showing the window, and raises OnMainWindowCreated. Returns null
+// when the window system refuses the window or one of its controls (nothing
+// is left behind then), and while a MainWindow exists already: there is one
+// at a time.
 HWND CreateMainWindow(HINSTANCE instance);
 
 // The window made by CreateMainWindow while it exists, else null.

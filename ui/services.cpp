@@ -94,8 +94,6 @@ void AppendEditText(HWND edit, std::string_view text) {
   SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-
-
 void ShowMessage(std::string_view message) { ShowWideMessage(win::WideFrom936(message)); }
 
 void ShowMessage(UINT text_id) { ShowWideMessage(LoadText(text_id)); }
