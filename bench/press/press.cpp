@@ -1,8 +1,9 @@
 // Times one press of 按钮1 whose end is never met (1,280 lines), on the real
 // MainWindow, into an empty output box and into a box already holding 100,000
 // lines; and one press, into an empty box, whose start has the longest group 5
-// still served, so that every line of its first pass is long and wraps. A press is the click's handling, from the click to the handler's
-// return: reading the boxes, generating, inserting the lines. The box's
+// still served, so that every line of its first pass is long and wraps. A
+// press is the click's handling, from the click to the handler's return:
+// reading the boxes, generating, inserting the lines. The box's
 // repaint that follows is timed apart: it is the edit control's own drawing,
 // whose cost grows with the lines before the visible ones however the text got
 // there. Each figure is the median of several presses, each into a box freshly
